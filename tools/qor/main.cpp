@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/messages/error_messages.h"
 #include "tools/qor/command.h"
+#include "window/platform/os/module.h"
 
 namespace qor::tool {
 namespace {
@@ -75,6 +77,7 @@ bool ParseInt64(std::string_view text, long long& out) {
 
 int main(int argc, char** argv) {
   using namespace qor::tool;
+  qor::res::RegisterErrorMessages(qor::os::ExecutableModule());
   std::vector<std::string_view> args(argv + 1, argv + argc);
   size_t i = 0;
   while (i < args.size() && args[i].starts_with("--") && args[i] != "--help") {
