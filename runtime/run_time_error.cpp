@@ -1,15 +1,60 @@
-// Stand-in until the error report lands: prints the code and ends with exit code 2.
+// The fatal run-time error report.
 #include "runtime/run_time_error.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <string>
+
+#include "runtime/error_state.h"
+#include "runtime/process_exit.h"
+#include "runtime/report_text.h"
+#include "runtime/runtime_flags.h"
+#include "runtime/runtime_hooks.h"
+#include "runtime/shutdown.h"
+#include "runtime/ui_service.h"
+#include "window/platform/os/debugger.h"
 
 namespace qor::rt {
+namespace {
+
+constexpr char kReportTitle[] = "Runtime error";
+constexpr char kReportQuestion[] = "\nDo you want to GPF?";
+constexpr size_t kReportLimit = 255;
+
+// The error text (for a non-zero code, which also sets the error state) and the
+// additional text, joined by " : ".
+std::string ReportText(int32_t code, const char* additionalText) {
+  std::string report;
+  if (code != 0) {
+    SetError(code);
+    report = ErrorText();
+    if (additionalText) report += " : ";
+  }
+  if (additionalText) report += additionalText;
+  if (report.size() > kReportLimit) report.resize(kReportLimit);
+  return report;
+}
+
+// Shows the report and asks whether to stop for a debugger. Without a display the
+// answer is No, the orderly path.
+void ShowReport(const std::string& report) {
+  std::string boxText = report + kReportQuestion;
+  BoxRequest request{boxText, kReportTitle, BoxIcon::Stop, kBoxYes | kBoxNo, kBoxNo};
+  if (ShowRuntimeBox(request, report) == kBoxYes) os::BreakIntoDebugger();
+}
+
+}  // namespace
 
 void RunTimeError(int32_t code, const char* additionalText) {
-  std::fprintf(stderr, "Run-time error %d%s%s\n", code, additionalText ? ": " : "",
-               additionalText ? additionalText : "");
-  std::exit(2);
+  std::string report = ReportText(code, additionalText);
+  RunTimeErrorHook hook = CurrentRunTimeErrorHook();
+  if (hook && RuntimeActive()) {
+    PushReportText(report);
+    hook(code);
+  } else {
+    ShowReport(report);
+  }
+  CloseAllFiles();
+  SetHalted(true);
+  Exit(2);
 }
 
 }  // namespace qor::rt

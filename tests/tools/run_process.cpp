@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,6 +55,8 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
 
   pid_t pid = fork();
   if (pid == 0) {
+    rlimit noCore{0, 0};  // a test's deliberate abort must not leave core files about
+    setrlimit(RLIMIT_CORE, &noCore);
     dup2(outPipe[1], 1);
     dup2(errPipe[1], 2);
     close(outPipe[0]);
