@@ -1,0 +1,100 @@
+#include "window/platform/os/codepage.h"
+
+#include <array>
+
+namespace qor::os {
+namespace {
+
+// Bytes 80h..9Fh of the ANSI set; the rest of its upper half is Latin-1 itself.
+constexpr char16_t kAnsi80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The upper half of the OEM set.
+constexpr char16_t kOem80[128] = {
+    0x00C7, 0x00FC, 0x00E9, 0x00E2, 0x00E4, 0x00E0, 0x00E5, 0x00E7,
+    0x00EA, 0x00EB, 0x00E8, 0x00EF, 0x00EE, 0x00EC, 0x00C4, 0x00C5,
+    0x00C9, 0x00E6, 0x00C6, 0x00F4, 0x00F6, 0x00F2, 0x00FB, 0x00F9,
+    0x00FF, 0x00D6, 0x00DC, 0x00A2, 0x00A3, 0x00A5, 0x20A7, 0x0192,
+    0x00E1, 0x00ED, 0x00F3, 0x00FA, 0x00F1, 0x00D1, 0x00AA, 0x00BA,
+    0x00BF, 0x2310, 0x00AC, 0x00BD, 0x00BC, 0x00A1, 0x00AB, 0x00BB,
+    0x2591, 0x2592, 0x2593, 0x2502, 0x2524, 0x2561, 0x2562, 0x2556,
+    0x2555, 0x2563, 0x2551, 0x2557, 0x255D, 0x255C, 0x255B, 0x2510,
+    0x2514, 0x2534, 0x252C, 0x251C, 0x2500, 0x253C, 0x255E, 0x255F,
+    0x255A, 0x2554, 0x2569, 0x2566, 0x2560, 0x2550, 0x256C, 0x2567,
+    0x2568, 0x2564, 0x2565, 0x2559, 0x2558, 0x2552, 0x2553, 0x256B,
+    0x256A, 0x2518, 0x250C, 0x2588, 0x2584, 0x258C, 0x2590, 0x2580,
+    0x03B1, 0x00DF, 0x0393, 0x03C0, 0x03A3, 0x03C3, 0x00B5, 0x03C4,
+    0x03A6, 0x0398, 0x03A9, 0x03B4, 0x221E, 0x03C6, 0x03B5, 0x2229,
+    0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248,
+    0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0};
+
+// Look-alikes for OEM characters that the ANSI set lacks.
+struct LookAlike {
+  char16_t from;
+  char to;
+};
+constexpr LookAlike kLookAlikes[] = {
+    {0x20A7, 'P'}, {0x2310, '-'}, {0x03B1, 'a'}, {0x0393, 'G'}, {0x03C0, 'p'}, {0x03A3, 'S'},
+    {0x03C3, 's'}, {0x03C4, 't'}, {0x03A6, 'F'}, {0x0398, 'T'}, {0x03A9, 'O'}, {0x03B4, 'd'},
+    {0x221E, '8'}, {0x03C6, 'f'}, {0x03B5, 'e'}, {0x2229, 'n'}, {0x2261, '='}, {0x2265, '='},
+    {0x2264, '='}, {0x2320, '('}, {0x2321, ')'}, {0x2248, '~'}, {0x2219, '.'}, {0x221A, 'v'},
+    {0x207F, 'n'}, {0x2500, '-'}, {0x2550, '-'}, {0x2502, '|'}, {0x2551, '|'}};
+
+uint8_t LookAlikeFor(char32_t c) {
+  for (const LookAlike& l : kLookAlikes)
+    if (l.from == c) return static_cast<uint8_t>(l.to);
+  if (c >= 0x2500 && c < 0x2580) return '+';  // corners, tees and crossings
+  return '?';
+}
+
+std::array<uint8_t, 256> BuildOemToAnsi() {
+  std::array<uint8_t, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    char32_t c = OemToUnicode(static_cast<uint8_t>(b));
+    uint8_t ansi = UnicodeToAnsi(c);
+    table[b] = (ansi != 0 || c == 0) ? ansi : LookAlikeFor(c);
+  }
+  return table;
+}
+
+std::array<uint8_t, 256> BuildAnsiToOem() {
+  std::array<uint8_t, 256> table{};
+  table.fill('?');
+  for (int b = 0; b < 128; ++b) table[b] = static_cast<uint8_t>(b);
+  for (int b = 128; b < 256; ++b) {
+    uint8_t ansi = UnicodeToAnsi(OemToUnicode(static_cast<uint8_t>(b)));
+    if (ansi >= 128 && table[ansi] == '?') table[ansi] = static_cast<uint8_t>(b);
+  }
+  return table;
+}
+
+}  // namespace
+
+char32_t AnsiToUnicode(uint8_t ansi) {
+  if (ansi >= 0x80 && ansi < 0xA0) return kAnsi80[ansi - 0x80];
+  return ansi;
+}
+
+char32_t OemToUnicode(uint8_t oem) { return oem < 0x80 ? char32_t{oem} : char32_t{kOem80[oem - 0x80]}; }
+
+uint8_t UnicodeToAnsi(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c < 0x100)) return static_cast<uint8_t>(c);
+  for (int i = 0; i < 32; ++i)
+    if (kAnsi80[i] == c) return static_cast<uint8_t>(0x80 + i);
+  return 0;
+}
+
+uint8_t OemToAnsi(uint8_t oem) {
+  static const std::array<uint8_t, 256> table = BuildOemToAnsi();
+  return table[oem];
+}
+
+uint8_t AnsiToOem(uint8_t ansi) {
+  static const std::array<uint8_t, 256> table = BuildAnsiToOem();
+  return table[ansi];
+}
+
+}  // namespace qor::os
