@@ -81,8 +81,9 @@ TEST(CodePage, OemAndAnsiConvertBothWays) {
   EXPECT_EQ(AnsiToOem(0x80), '?');  // the euro sign has no OEM character
   for (int b = 0; b < 256; ++b) {
     uint8_t ansi = OemToAnsi(static_cast<uint8_t>(b));
-    if (AnsiToUnicode(ansi) == OemToUnicode(static_cast<uint8_t>(b)))
+    if (AnsiToUnicode(ansi) == OemToUnicode(static_cast<uint8_t>(b))) {
       EXPECT_EQ(AnsiToOem(ansi), b) << b;
+    }
   }
 }
 
