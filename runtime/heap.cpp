@@ -1,26 +1,34 @@
-// Stand-in until the checked allocator lands: same contract, glibc underneath.
 #include "runtime/heap.h"
 
-#include <cstdlib>
-#include <cstring>
+#include "runtime/checked_heap.h"
 
 namespace qor::rt {
+namespace {
 
-void* HeapAllocate(std::size_t n) { return n == 0 ? nullptr : std::malloc(n); }
+CheckedHeap* installedHeap = nullptr;
+
+// Never destroyed: blocks may still be freed while the process exits.
+CheckedHeap& ProcessHeap() {
+  static auto* heap = new CheckedHeap(OsPageSource());
+  return *heap;
+}
+
+}  // namespace
+
+CheckedHeap& CurrentHeap() { return installedHeap != nullptr ? *installedHeap : ProcessHeap(); }
+
+void InstallHeap(CheckedHeap* heap) { installedHeap = heap; }
+
+void* HeapAllocate(std::size_t n) { return CurrentHeap().Allocate(n); }
 
 void* HeapAllocateCleared(std::size_t count, std::size_t size) {
-  if (count == 0 || size == 0) return nullptr;
-  return std::calloc(count, size);
+  return CurrentHeap().AllocateCleared(count, size);
 }
 
-void HeapFree(void* p) { std::free(p); }
+void HeapFree(void* p) { CurrentHeap().Free(p); }
 
-void* HeapReallocate(void* p, std::size_t n) {
-  if (n == 0) {
-    std::free(p);
-    return nullptr;
-  }
-  return std::realloc(p, n);
-}
+void* HeapReallocate(void* p, std::size_t n) { return CurrentHeap().Reallocate(p, n); }
+
+std::size_t HeapUsableSize(const void* p) { return CurrentHeap().UsableSize(p); }
 
 }  // namespace qor::rt
