@@ -11,17 +11,19 @@ namespace {
 
 using Byte = unsigned char;
 
-// Sixteen bytes handled as one value; every operation on it acts on each byte alone.
+// Runs of bytes handled as one value; every operation on one acts on each byte alone.
+// The loops over them are compiled twice on x86-64, once for AVX2 (a 32-byte run in one
+// register) and once for the baseline (two SSE2 registers); the loader picks the one the
+// processor runs. The runs only ever move through memcpy, never by value across calls.
+typedef Byte Bytes32 __attribute__((vector_size(32)));
 typedef Byte Bytes16 __attribute__((vector_size(16)));
-constexpr size_t kVector = sizeof(Bytes16);
+typedef Byte Bytes8 __attribute__((vector_size(8)));
 
-Bytes16 LoadVector(const Byte* at) {
-  Bytes16 v;
-  std::memcpy(&v, at, kVector);
-  return v;
-}
-
-void StoreVector(Byte* at, Bytes16 v) { std::memcpy(at, &v, kVector); }
+#if defined(__x86_64__)
+#define QOR_WIDEST_VECTORS __attribute__((target_clones("avx2", "default")))
+#else
+#define QOR_WIDEST_VECTORS
+#endif
 
 Byte* AsBytes(void* address) { return static_cast<Byte*>(address); }
 
@@ -35,25 +37,69 @@ void SwapBytewise(Byte* a, Byte* b, size_t n) {
   }
 }
 
-// Exchanges n bytes of two runs that do not overlap, two vectors at a time.
-void SwapDisjoint(Byte* a, Byte* b, size_t n) {
-  size_t i = 0;
-  for (; i + 2 * kVector <= n; i += 2 * kVector) {
-    const Bytes16 a0 = LoadVector(a + i), a1 = LoadVector(a + i + kVector);
-    const Bytes16 b0 = LoadVector(b + i), b1 = LoadVector(b + i + kVector);
-    StoreVector(a + i, b0);
-    StoreVector(a + i + kVector, b1);
-    StoreVector(b + i, a0);
-    StoreVector(b + i + kVector, a1);
+// Exchanges bytes from i on in runs of sizeof(Run) while whole runs fit below n.
+template <class Run>
+inline size_t SwapRuns(Byte* a, Byte* b, size_t i, size_t n) {
+  for (; i + sizeof(Run) <= n; i += sizeof(Run)) {
+    Run x, y;
+    std::memcpy(&x, a + i, sizeof(Run));
+    std::memcpy(&y, b + i, sizeof(Run));
+    std::memcpy(a + i, &y, sizeof(Run));
+    std::memcpy(b + i, &x, sizeof(Run));
   }
-  for (; i + sizeof(uint64_t) <= n; i += sizeof(uint64_t)) {
-    uint64_t x, y;
-    std::memcpy(&x, a + i, sizeof x);
-    std::memcpy(&y, b + i, sizeof y);
-    std::memcpy(a + i, &y, sizeof y);
-    std::memcpy(b + i, &x, sizeof x);
-  }
+  return i;
+}
+
+// Exchanges n bytes of two runs that do not overlap, widest runs first.
+QOR_WIDEST_VECTORS void SwapDisjoint(Byte* a, Byte* b, size_t n) {
+  size_t i = SwapRuns<Bytes32>(a, b, 0, n);
+  i = SwapRuns<Bytes16>(a, b, i, n);
+  i = SwapRuns<uint64_t>(a, b, i, n);
   SwapBytewise(a + i, b + i, n - i);
+}
+
+// Left bit rotation from byte i up, in runs, while whole runs fit below `end`: each
+// byte takes the top bit of the next one, which still holds its old value because the
+// walk goes up. Returns the first byte not done; byte `end` must exist.
+template <class Run>
+inline size_t ShiftUpRuns(Byte* a, size_t i, size_t end) {
+  for (; i + sizeof(Run) <= end; i += sizeof(Run)) {
+    Run self, next;
+    std::memcpy(&self, a + i, sizeof(Run));
+    std::memcpy(&next, a + i + 1, sizeof(Run));
+    self = (self + self) | (next >> 7);
+    std::memcpy(a + i, &self, sizeof(Run));
+  }
+  return i;
+}
+
+QOR_WIDEST_VECTORS size_t ShiftBitsInFromNext(Byte* a, size_t end) {
+  size_t i = ShiftUpRuns<Bytes32>(a, 0, end);
+  i = ShiftUpRuns<Bytes16>(a, i, end);
+  return ShiftUpRuns<Bytes8>(a, i, end);
+}
+
+// Right bit rotation from byte end - 1 down, in runs, while whole runs fit at or above
+// `begin`: each byte takes the low bit of the one before, which still holds its old
+// value because the walk goes down. Returns the lowest byte done; byte begin - 1 must
+// exist.
+template <class Run>
+inline size_t ShiftDownRuns(Byte* a, size_t begin, size_t end) {
+  for (; end >= begin + sizeof(Run); end -= sizeof(Run)) {
+    Byte* at = a + end - sizeof(Run);
+    Run self, previous;
+    std::memcpy(&self, at, sizeof(Run));
+    std::memcpy(&previous, at - 1, sizeof(Run));
+    self = (self >> 1) | (previous << 7);
+    std::memcpy(at, &self, sizeof(Run));
+  }
+  return end;
+}
+
+QOR_WIDEST_VECTORS size_t ShiftBitsInFromPrevious(Byte* a, size_t begin, size_t n) {
+  size_t end = ShiftDownRuns<Bytes32>(a, begin, n);
+  end = ShiftDownRuns<Bytes16>(a, begin, end);
+  return ShiftDownRuns<Bytes8>(a, begin, end);
 }
 
 // One byte of a left bit rotation: its own bits moved up, the next byte's top bit in.
@@ -124,11 +170,7 @@ void GBRL(void* block, int32_t length) {
   Byte* a = AsBytes(block);
   const size_t n = static_cast<size_t>(length);
   const Byte carry = static_cast<Byte>(a[0] >> 7);
-  size_t i = 0;
-  for (; i + kVector < n; i += kVector) {
-    const Bytes16 self = LoadVector(a + i), next = LoadVector(a + i + 1);
-    StoreVector(a + i, (self + self) | (next >> 7));
-  }
+  size_t i = ShiftBitsInFromNext(a, n - 1);
   for (; i + 1 < n; ++i) a[i] = ShiftInFromNext(a[i], a[i + 1]);
   a[n - 1] = ShiftInFromNext(a[n - 1], static_cast<Byte>(carry << 7));
 }
@@ -140,12 +182,7 @@ void GBRR(void* block, int32_t length) {
   Byte* a = AsBytes(block);
   const size_t n = static_cast<size_t>(length);
   const Byte carry = static_cast<Byte>(a[n - 1] & 1u);
-  size_t end = n;  // bytes [end, n) are done
-  for (; end > kVector; end -= kVector) {
-    Byte* at = a + end - kVector;
-    const Bytes16 self = LoadVector(at), previous = LoadVector(at - 1);
-    StoreVector(at, (self >> 1) | (previous << 7));
-  }
+  size_t end = ShiftBitsInFromPrevious(a, 1, n);  // bytes [end, n) are done
   for (; end > 1; --end) a[end - 1] = ShiftInFromPrevious(a[end - 1], a[end - 2]);
   a[0] = ShiftInFromPrevious(a[0], carry);
 }

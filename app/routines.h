@@ -115,7 +115,7 @@ inline int32_t BSF(void* value) {
 inline int32_t BSR(void* value) {
   const uint32_t v = routines_detail::Load32(value);
   if (v == 0) return static_cast<int32_t>(routines_detail::kNoBitFound);
-  return 31 - std::countl_zero(v);
+  return 31 ^ std::countl_zero(v);  // 31 - n for n in 0..31, and one instruction
 }
 
 // ---- Rotations and byte order ----------------------------------------------------------
