@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "runtime/trace_log.h"
 #include "window/platform/os/last_error.h"
 
 namespace qor::rt {
@@ -38,6 +39,12 @@ std::string WithoutTrailingBlanks(std::string_view text) {
   return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
+// One line per error set, for whoever reads the trace log.
+void TraceError(const ErrorState& s) {
+  if (!TraceLogEnabled()) return;
+  WriteTraceLine("Error " + std::to_string(s.code) + ": " + WithoutTrailingBlanks(s.text));
+}
+
 }  // namespace
 
 void SetError(int32_t code) {
@@ -48,6 +55,7 @@ void SetError(int32_t code) {
   std::string message = MessageText(code);
   FillField(s.text, kErrorTextWidth, WithoutLeadingBlanks(message), kErrorTextWidth - 1);
   s.lastPlatformError = platformError;
+  TraceError(s);
 }
 
 void ClearError() {

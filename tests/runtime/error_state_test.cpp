@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <string>
+#include <vector>
 
 #include "resources/messages/error_messages.h"
+#include "runtime/trace_log.h"
 #include "window/platform/os/module.h"
 
 namespace qor::rt {
@@ -128,6 +131,23 @@ TEST_F(ErrorStateTest, FileFieldsAreCutToTheirWidths) {
   EXPECT_EQ(FileErrorText().size(), kFileErrorTextWidth);
   SetErrorFileName(std::string(100, 'n'));
   EXPECT_EQ(ErrorFileName().size(), kErrorFileNameWidth);
+}
+
+class LinesSink : public TraceSink {
+ public:
+  std::vector<std::string> lines;
+  void WriteLine(std::string_view line) override { lines.emplace_back(line); }
+};
+
+TEST_F(ErrorStateTest, EachErrorSetIsTraced) {
+  LinesSink sink;
+  InstallTraceSink(&sink);
+  SetError(305);
+  SetError(999);
+  ClearError();
+  InstallTraceSink(nullptr);
+  EXPECT_EQ(sink.lines, (std::vector<std::string>{"Error 305: Access Denied",
+                                                  "Error 999: Unknown Error Posted : 999"}));
 }
 
 TEST(MessageTableTest, HoldsAll174Messages) {

@@ -1,6 +1,11 @@
 // qor errtext, run as a real process.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+
 #include "tests/tools/run_process.h"
 
 namespace qor::test {
@@ -34,6 +39,34 @@ TEST(ErrtextCommandTest, RejectsBadOperands) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("usage: qor errtext CODE"), std::string::npos) << r.err;
   }
+}
+
+// An environment file of its own for one test, removed afterwards.
+class EnvironmentFile {
+ public:
+  explicit EnvironmentFile(const std::string& text)
+      : path_(testing::TempDir() + "errtext_" + std::to_string(getpid()) + ".ENV") {
+    std::ofstream(path_) << text;
+  }
+  ~EnvironmentFile() { std::remove(path_.c_str()); }
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+TEST(ErrtextCommandTest, AppliesMessageOverridesFromAnEnvironmentFile) {
+  EnvironmentFile env("QORMSG2=No such file here\nQORMSG81=Mystery\n");
+  EXPECT_EQ(RunProgram("qor", {"--env", env.Path(), "errtext", "2"}).out, "No such file here\n");
+  EXPECT_EQ(RunProgram("qor", {"--env", env.Path(), "errtext", "302"}).out, "File Not Found\n");
+  EXPECT_EQ(RunProgram("qor", {"--env", env.Path(), "errtext", "999"}).out, "Mystery : 999\n");
+}
+
+TEST(ErrtextCommandTest, AMissingEnvironmentFileIsAUsageError) {
+  ProcessResult r = RunProgram("qor", {"--env", "/nonexistent/none.ENV", "errtext", "2"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("--env"), std::string::npos) << r.err;
 }
 
 }  // namespace
