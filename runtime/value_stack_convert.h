@@ -1,0 +1,22 @@
+#pragma once
+// Numbers through the value stack: pushing LONG, REAL and BOOL as text, and popping
+// a text as a decimal, LONG, REAL or truth value.
+#include <cstdint>
+
+namespace qor::rt {
+
+void StrPushLongText(int32_t value);  // inline
+void StrPushRealText(double value);   // 14 significant digits, inline
+void StrPushBoolText(int32_t value);  // "1" or the empty string
+
+// At most 99 characters of the text are read as a decimal and pushed on the
+// decimal stack; pops.
+void StrPopIntoDecimal();
+// The same, then the decimal popped as a LONG.
+int32_t StrPopAsLong();
+// Trailing blanks removed, at most 39 characters converted as a floating number.
+double StrPopIntoReal();
+// 1 if anything but blanks is left after removing trailing blanks, else 0.
+int32_t StrPopAsTruth();
+
+}  // namespace qor::rt
