@@ -1,10 +1,19 @@
-// Until the value stack is part of this library the texts have nowhere to go: the
-// report is dropped and HALT's message reads as empty.
+// The report and HALT texts travel on the value stack.
 #include "runtime/report_text.h"
+
+#include "runtime/value_stack.h"
 
 namespace qor::rt {
 
-void PushReportText(std::string_view) {}
-std::string PopHaltMessage() { return std::string(); }
+void PushReportText(std::string_view report) { StrPushOwnedCopy(report.data(), report.size()); }
+
+std::string PopHaltMessage() {
+  if (StrCount() == 0) return std::string();
+  ValueEntry e = StrTakeTop();
+  CountedText t = TextOf(e);
+  std::string message(t.text, static_cast<std::size_t>(t.length));
+  ReleaseValueEntry(e);
+  return message;
+}
 
 }  // namespace qor::rt

@@ -92,6 +92,11 @@ void StrPushCopy(const char* text, std::size_t length) {
     SetInline(*NewSlot(), text, length);
     return;
   }
+  StrPushOwnedCopy(text, length);
+}
+
+void StrPushOwnedCopy(const char* text, std::size_t length) {
+  if (theStack.count >= kValueStackEntries) return;
   void* block = HeapAllocate(length);
   if (!block) {
     StrPushEmpty();

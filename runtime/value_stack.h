@@ -61,6 +61,9 @@ void StrPushEmpty();
 void StrPushNullText(int32_t length);
 // A copy of the text: inline when it fits the buffer, else an owned block.
 void StrPushCopy(const char* text, std::size_t length);
+// A copy of the text in a new owned block, whatever its length (the empty string
+// when the heap has no room).
+void StrPushOwnedCopy(const char* text, std::size_t length);
 
 // Removes the top entry and hands it over as it is: the caller now owns an owned
 // block (free it with ReleaseValueEntry) and reads the text through TextOf.

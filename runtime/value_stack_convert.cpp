@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "runtime/decimal_stack.h"
 #include "runtime/decimal_text.h"
+#include "runtime/error_state.h"
 #include "runtime/real_text.h"
 #include "runtime/value_stack.h"
 
@@ -39,6 +41,11 @@ void StrPushBoolText(int32_t value) {
     StrPushCopy("1", 1);
   else
     StrPushEmpty();
+}
+
+void StrPushErrorText() {
+  std::string text = PaddedErrorText();
+  StrPushOwnedCopy(text.data(), text.size());
 }
 
 void StrPopIntoDecimal() {

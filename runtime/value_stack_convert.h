@@ -8,6 +8,8 @@ namespace qor::rt {
 void StrPushLongText(int32_t value);  // inline
 void StrPushRealText(double value);   // 14 significant digits, inline
 void StrPushBoolText(int32_t value);  // "1" or the empty string
+// An owned copy of the 80-character error text (ERROR, blank padded).
+void StrPushErrorText();
 
 // At most 99 characters of the text are read as a decimal and pushed on the
 // decimal stack; pops.
