@@ -1,6 +1,5 @@
 #include "runtime/dates.h"
 
-#include <initializer_list>
 #include <limits>
 
 #include "window/platform/os/clock.h"
@@ -94,11 +93,13 @@ int CalendarPartsOf(int32_t dayNumber, CalendarParts& parts) {
   return 0;
 }
 
-int32_t TimeValue(int64_t hours, int64_t minutes, int64_t seconds, int64_t hundredths) {
-  constexpr int64_t kLimit = int64_t{1} << 40;
-  for (int64_t part : {hours, minutes, seconds, hundredths})
-    if (part > kLimit || part < -kLimit) return -1;
-  int64_t t = hours * kHundredthsPerHour + minutes * kHundredthsPerMinute + seconds * 100 + hundredths + 1;
+int64_t WideTimeValue(int32_t hours, int32_t minutes, int32_t seconds, int32_t hundredths) {
+  return int64_t{hours} * kHundredthsPerHour + int64_t{minutes} * kHundredthsPerMinute + int64_t{seconds} * 100 +
+         hundredths + 1;
+}
+
+int32_t TimeValue(int32_t hours, int32_t minutes, int32_t seconds, int32_t hundredths) {
+  int64_t t = WideTimeValue(hours, minutes, seconds, hundredths);
   if (t > std::numeric_limits<int32_t>::max() || t < std::numeric_limits<int32_t>::min()) return -1;
   return static_cast<int32_t>(t);
 }

@@ -46,8 +46,10 @@ struct TimeParts {
   int seconds = 0;
   int hundredths = 0;
 };
-// The standard time of the parts; -1 when it would lie outside 32 bits.
-int32_t TimeValue(int64_t hours, int64_t minutes, int64_t seconds, int64_t hundredths);
+// The standard time of the parts, computed wide enough for any 32-bit parts.
+int64_t WideTimeValue(int32_t hours, int32_t minutes, int32_t seconds, int32_t hundredths);
+// The same in 32 bits; -1 when it would lie outside them.
+int32_t TimeValue(int32_t hours, int32_t minutes, int32_t seconds, int32_t hundredths);
 // 0, or -1 with all parts 0 for a time outside 1..8,640,000.
 int TimePartsOf(int32_t time, TimeParts& parts);
 

@@ -1,0 +1,26 @@
+#include "tools/qor/locale_setup.h"
+
+#include "runtime/locale.h"
+#include "window/platform/os/intl_profile.h"
+
+namespace qor::tool {
+
+void EnsureLocale() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  rt::ApplyPlatformSettings(os::ReadIntlProfile());
+}
+
+std::string EscapedEnvironmentValue(std::string_view value) {
+  std::string out;
+  for (char c : value) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (c == '<') out += "<<";
+    else if (b < 0x20 || b >= 0x7F) out += "<" + std::to_string(b) + ">";
+    else out += c;
+  }
+  return out;
+}
+
+}  // namespace qor::tool
