@@ -1,29 +1,34 @@
 #include "runtime/string_rules.h"
 
+#include <string_view>
+
+#include "runtime/case_tables.h"
+#include "runtime/collation.h"
+
 namespace qor::rt {
 namespace {
 
-uint8_t AsciiUpper(uint8_t c) { return (c >= 'a' && c <= 'z') ? static_cast<uint8_t>(c - 'a' + 'A') : c; }
-
-int BlankPaddedCompare(const char* a, int32_t aLength, const char* b, int32_t bLength) {
-  int32_t longer = aLength > bLength ? aLength : bLength;
-  for (int32_t i = 0; i < longer; ++i) {
-    uint8_t x = i < aLength ? static_cast<uint8_t>(a[i]) : ' ';
-    uint8_t y = i < bLength ? static_cast<uint8_t>(b[i]) : ' ';
-    if (x != y) return x - y;
-  }
-  return 0;
+std::string_view Counted(const char* text, int32_t length) {
+  return text && length > 0 ? std::string_view(text, static_cast<size_t>(length)) : std::string_view{};
 }
 
-StringRules rules{AsciiUpper, BlankPaddedCompare};
+// The locale's case tables and collation (ASCII letters and the identity order
+// until the locale is set up).
+uint8_t LocaleUpper(uint8_t c) { return UpperChar(c); }
+
+int LocaleCompare(const char* a, int32_t aLength, const char* b, int32_t bLength) {
+  return CompareStrings(Counted(a, aLength), Counted(b, bLength));
+}
+
+StringRules rules{LocaleUpper, LocaleCompare};
 
 }  // namespace
 
 const StringRules& CurrentStringRules() { return rules; }
 
 void InstallStringRules(const StringRules& installed) {
-  rules.upper = installed.upper ? installed.upper : AsciiUpper;
-  rules.compare = installed.compare ? installed.compare : BlankPaddedCompare;
+  rules.upper = installed.upper ? installed.upper : LocaleUpper;
+  rules.compare = installed.compare ? installed.compare : LocaleCompare;
 }
 
 }  // namespace qor::rt

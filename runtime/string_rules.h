@@ -1,8 +1,7 @@
 #pragma once
-// The character rules the value stack uses for UPPER and string comparison. The
-// locale installs its case tables and collation here at start-up; until then the
-// built-in defaults apply: ASCII letters only, and the identity collation, where a
-// string that runs out counts as blanks.
+// The character rules the value stack uses for UPPER and string comparison: the
+// locale's case tables and collation (a string that runs out counts as blanks).
+// A test may install rules of its own; null members put the locale's back.
 #include <cstdint>
 
 namespace qor::rt {
