@@ -80,7 +80,8 @@ TEST(StartupProcessTest, YesStopsAtOnceWithoutTheOrderlyPath) {
 }
 
 TEST(StartupProcessTest, HookTakesTheReportInsteadOfTheBox) {
-  ExpectEndAfterMain(Probe({"hook", "405"}), 2, "", "hook 405\n", 405);
+  ExpectEndAfterMain(Probe({"hook", "405"}), 2, "",
+                     "hook 405 report=Variable out of range : for the hook\n", 405);
 }
 
 TEST(StartupProcessTest, HaltShowsItsMessageAndExitsWithItsCode) {
@@ -89,6 +90,17 @@ TEST(StartupProcessTest, HaltShowsItsMessageAndExitsWithItsCode) {
   EXPECT_EQ(boxed.exitCode, 0);
   EXPECT_NE(boxed.out.find("box title=Halt buttons=1 default=1 text=framework gave up\n"),
             std::string::npos);
+}
+
+TEST(StartupProcessTest, HaltTakesItsMessageFromTheValueStack) {
+  ExpectEndAfterMain(Probe({"halt-stack", "5", "from the stack"}), 5, "Halt: from the stack\n", "",
+                     0);
+  ExpectEndAfterMain(Probe({"halt-stack", "6", "quiet", "silent"}), 6, "", "", 0);
+}
+
+TEST(StartupProcessTest, HaltHookLeavesTheMessageOnTheStack) {
+  ExpectEndAfterMain(Probe({"halt-hook", "4", "left alone"}), 4, "",
+                     "halt hook 4 message=left alone\n", 0);
 }
 
 TEST(StartupProcessTest, SilentHaltShowsNothing) {

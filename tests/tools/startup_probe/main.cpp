@@ -21,6 +21,7 @@
 #include "runtime/shutdown.h"
 #include "runtime/startup.h"
 #include "runtime/ui_service.h"
+#include "runtime/value_stack.h"
 
 namespace {
 
@@ -72,7 +73,17 @@ void ExitProcedureFailing() {
 }
 void ReportErrorCode() { Say("error code " + std::to_string(ErrorCode())); }
 void CloseAll() { Say("close all"); }
-void RunTimeErrorHookSays(int32_t code) { Say("hook " + std::to_string(code)); }
+std::string TopOfValueStack() {
+  if (StrCount() == 0) return "(empty)";
+  CountedText top = StrTextAtDepth(1);
+  return std::string(top.text, static_cast<size_t>(top.length));
+}
+void RunTimeErrorHookSays(int32_t code) {
+  Say("hook " + std::to_string(code) + " report=" + TopOfValueStack());
+}
+void HaltHookSays(int32_t code) {
+  Say("halt hook " + std::to_string(code) + " message=" + TopOfValueStack());
+}
 
 void Main() {
   Say("main");
@@ -85,6 +96,11 @@ void Main() {
   }
   if (scenario == "trap") RaiseTrap(static_cast<LanguageTrap>(ArgNumber(1)));
   if (scenario == "halt") HaltWithMessage(ArgNumber(1), Arg(3) == "silent", Arg(2));
+  if (scenario == "halt-stack" || scenario == "halt-hook") {
+    if (scenario == "halt-hook") SetHaltHook(HaltHookSays);
+    StrPushCString(Arg(2).c_str());
+    Halt(ArgNumber(1), Arg(3) == "silent");
+  }
   if (scenario == "hook") {
     SetRunTimeErrorHook(RunTimeErrorHookSays);
     RunTimeError(ArgNumber(1), "for the hook");
