@@ -18,14 +18,25 @@ void AddOneAt(Decimal& d, int index) {
   }
 }
 
-// A copy with every digit outside [low, high] cleared, so the array can be read
-// position by position.
+// Clears every digit outside [low, high] so the array can be read position by
+// position; the range is then the whole array.
+void ClearOutsideRange(Decimal& d) {
+  int low = std::clamp<int>(d.low, 0, kDecimalDigits);
+  int high = std::clamp<int>(d.high, -1, kDecimalDigits - 1);
+  if (high < low) {
+    std::memset(d.digit, 0, sizeof d.digit);
+  } else {
+    std::memset(d.digit, 0, static_cast<std::size_t>(low));
+    std::memset(d.digit + high + 1, 0, static_cast<std::size_t>(kDecimalDigits - 1 - high));
+  }
+  d.low = 0;
+  d.high = kDecimalDigits - 1;
+}
+
 Decimal Expanded(const Decimal& d) {
-  Decimal e;
-  for (int i = 0; i < kDecimalDigits; ++i) e.digit[i] = static_cast<uint8_t>(DecimalDigitAt(d, i));
+  Decimal e = d;
   e.sign = d.sign ? 1 : 0;
-  e.low = 0;
-  e.high = kDecimalDigits - 1;
+  ClearOutsideRange(e);
   return e;
 }
 
@@ -58,22 +69,19 @@ bool DecimalIsZero(const Decimal& d) {
 }
 
 void DecimalNormalize(Decimal& d) {
-  Decimal e = Expanded(d);
-  int high = kDecimalUnits, low = kDecimalUnits;
-  for (int i = kDecimalDigits - 1; i > kDecimalUnits; --i)
-    if (e.digit[i] != 0) {
-      high = i;
-      break;
-    }
-  for (int i = 0; i < kDecimalUnits; ++i)
-    if (e.digit[i] != 0) {
-      low = i;
-      break;
-    }
-  std::memcpy(d.digit, e.digit, sizeof d.digit);
+  ClearOutsideRange(d);
+  DecimalSetRangeFromDigits(d);
+}
+
+void DecimalSetRangeFromDigits(Decimal& d) {
+  int high = kDecimalDigits - 1;
+  while (high > kDecimalUnits && d.digit[high] == 0) --high;
+  int low = 0;
+  while (low < kDecimalUnits && d.digit[low] == 0) ++low;
   d.low = static_cast<uint8_t>(low);
   d.high = static_cast<uint8_t>(high);
-  d.sign = (e.sign && !DecimalIsZero(d)) ? 1 : 0;
+  if (d.sign && high == kDecimalUnits && low == kDecimalUnits && d.digit[kDecimalUnits] == 0) d.sign = 0;
+  d.sign = d.sign ? 1 : 0;
 }
 
 int DecimalCompare(const Decimal& a, const Decimal& b) {

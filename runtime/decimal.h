@@ -38,6 +38,8 @@ int DecimalDigitAt(const Decimal& d, int index);
 // Re-derives low and high from the digits actually present and clears the sign of a
 // zero; digits outside the new range are cleared.
 void DecimalNormalize(Decimal& d);
+// The same for a number whose 64 digits are all valid (low 0, high 63).
+void DecimalSetRangeFromDigits(Decimal& d);
 
 Decimal DecimalAdd(const Decimal& a, const Decimal& b);
 Decimal DecimalSubtract(const Decimal& a, const Decimal& b);

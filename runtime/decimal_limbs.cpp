@@ -90,15 +90,18 @@ Decimal DecimalFromLimbs(const Limbs& magnitude, uint8_t sign) {
   Decimal d;
   for (int l = 0; l < kDecimalLimbs; ++l) {
     uint32_t value = LimbAt(magnitude, l);
-    for (int k = 0; k < 8; ++k) {
-      d.digit[l * 8 + k] = static_cast<uint8_t>(value % 10);
-      value /= 10;
+    uint8_t* digits = d.digit + l * 8;
+    if (value == 0) {
+      std::memset(digits, 0, 8);
+      continue;
     }
+    // Two halves of four digits keep every division within 16 bits.
+    uint32_t halves[2] = {value % 10000, value / 10000};
+    for (int h = 0; h < 2; ++h)
+      for (int k = 0; k < 4; ++k, halves[h] /= 10) digits[h * 4 + k] = static_cast<uint8_t>(halves[h] % 10);
   }
   d.sign = sign;
-  d.low = 0;
-  d.high = kDecimalDigits - 1;
-  DecimalNormalize(d);
+  DecimalSetRangeFromDigits(d);
   return d;
 }
 

@@ -20,14 +20,14 @@ struct TextCursor {
   char Peek() const { return AtEnd() ? '\0' : text[at]; }
 };
 
-// Integer digits: each new digit moves the ones before it up one position; digits
-// pushed beyond index 63 are dropped.
+// Integer digits: the last one read is the units digit; digits that would land
+// beyond index 63 are dropped.
 void ReadIntegerDigits(TextCursor& c, Decimal& d) {
-  while (IsDigit(c.Peek())) {
-    for (int i = kDecimalDigits - 1; i > kDecimalUnits; --i) d.digit[i] = d.digit[i - 1];
-    d.digit[kDecimalUnits] = static_cast<uint8_t>(c.Peek() - '0');
-    ++c.at;
-  }
+  std::size_t first = c.at;
+  while (IsDigit(c.Peek())) ++c.at;
+  int index = kDecimalUnits;
+  for (std::size_t i = c.at; i > first && index < kDecimalDigits; --i)
+    d.digit[index++] = static_cast<uint8_t>(c.text[i - 1] - '0');
 }
 
 // Fractional digits fill indexes 31, 30, ... 0; further digits are read and dropped.
@@ -80,24 +80,14 @@ Decimal DecimalFromText(const char* text, std::size_t length) {
 }
 
 std::size_t DecimalToText(const Decimal& d, char* out) {
+  Decimal e = d;
+  DecimalNormalize(e);  // low and high now bracket the nonzero digits
   std::size_t n = 0;
-  if (d.sign && !DecimalIsZero(d)) out[n++] = '-';
-  int top = kDecimalUnits;
-  for (int i = kDecimalDigits - 1; i > kDecimalUnits; --i)
-    if (DecimalDigitAt(d, i) != 0) {
-      top = i;
-      break;
-    }
-  for (int i = top; i >= kDecimalUnits; --i) out[n++] = static_cast<char>('0' + DecimalDigitAt(d, i));
-  int bottom = kDecimalUnits;
-  for (int i = 0; i < kDecimalUnits; ++i)
-    if (DecimalDigitAt(d, i) != 0) {
-      bottom = i;
-      break;
-    }
-  if (bottom < kDecimalUnits) {
+  if (e.sign) out[n++] = '-';
+  for (int i = e.high; i >= kDecimalUnits; --i) out[n++] = static_cast<char>('0' + e.digit[i]);
+  if (e.low < kDecimalUnits) {
     out[n++] = '.';
-    for (int i = kDecimalUnits - 1; i >= bottom; --i) out[n++] = static_cast<char>('0' + DecimalDigitAt(d, i));
+    for (int i = kDecimalUnits - 1; i >= e.low; --i) out[n++] = static_cast<char>('0' + e.digit[i]);
   }
   return n;
 }

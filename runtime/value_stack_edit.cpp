@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
+#include "runtime/case_tables.h"
+#include "runtime/collation.h"
 #include "runtime/heap.h"
-#include "runtime/string_rules.h"
 #include "runtime/value_stack.h"
 
 namespace qor::rt {
@@ -24,7 +26,8 @@ int PopAndCompare(bool overShorterOnly) {
   CountedText a = TextOf(second), b = TextOf(top);
   int32_t aLength = a.length, bLength = b.length;
   if (overShorterOnly) aLength = bLength = std::min(a.length, b.length);
-  int result = CurrentStringRules().compare(a.text, aLength, b.text, bLength);
+  int result = CompareStrings(std::string_view(a.text, static_cast<std::size_t>(aLength)),
+                              std::string_view(b.text, static_cast<std::size_t>(bLength)));
   ReleaseValueEntry(top);
   ReleaseValueEntry(second);
   return result;
@@ -70,8 +73,7 @@ void StrUpper() {
   ValueEntry& e = StrTopEntry();
   CountedText t = TextOf(e);
   auto text = reinterpret_cast<uint8_t*>(const_cast<char*>(t.text));
-  uint8_t (*upper)(uint8_t) = CurrentStringRules().upper;
-  for (int32_t i = 0; i < t.length; ++i) text[i] = upper(text[i]);
+  for (int32_t i = 0; i < t.length; ++i) text[i] = UpperChar(text[i]);
 }
 
 void StrConcatenate() {

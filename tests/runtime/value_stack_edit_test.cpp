@@ -7,7 +7,7 @@
 #include <string>
 
 #include "runtime/heap.h"
-#include "runtime/string_rules.h"
+#include "runtime/collation.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {
@@ -85,15 +85,15 @@ TEST_F(ValueStackEditTest, CompareTreatsTrailingBlanksAsNothing) {
   EXPECT_EQ(StrCount(), 0);
 }
 
-TEST_F(ValueStackEditTest, CompareFollowsInstalledRules) {
-  InstallStringRules({nullptr, [](const char*, int32_t, const char*, int32_t) { return 42; }});
+TEST_F(ValueStackEditTest, CompareFollowsTheCollation) {
+  SetCollationSequence("ba", false);  // b now sorts before a
   StrPushCString("a");
+  StrPushCString("b");
+  EXPECT_GT(StrCompare(), 0);
+  SetCollationSequence("", false);
   StrPushCString("a");
-  EXPECT_EQ(StrCompare(), 42);
-  InstallStringRules({nullptr, nullptr});
-  StrPushCString("a");
-  StrPushCString("a");
-  EXPECT_EQ(StrCompare(), 0);
+  StrPushCString("b");
+  EXPECT_LT(StrCompare(), 0);
 }
 
 TEST_F(ValueStackEditTest, SubstringCountsFromOneOrFromTheEnd) {
