@@ -1,0 +1,90 @@
+#include "window/platform/default_proc.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "window/platform/focus.h"
+#include "window/platform/host.h"
+#include "window/platform/keys.h"
+#include "window/platform/message_loop.h"
+#include "window/platform/messages.h"
+#include "window/platform/paint.h"
+#include "window/platform/registry.h"
+#include "window/platform/window.h"
+
+namespace qor::ui {
+
+using namespace detail;
+
+namespace {
+
+LResult StoreText(Hwnd hwnd, LParam lParam) {
+  const char* text = reinterpret_cast<const char*>(lParam);
+  {
+    RegistryLock lock(TheRegistry().mutex);
+    WindowRecord* window = FindWindow(hwnd);
+    if (!window) return 0;
+    window->text = text ? text : "";
+  }
+  CurrentHost().WindowChanged(hwnd, WindowChange::TextChanged);
+  return 1;
+}
+
+// Copies the text into a caller's buffer of `size` bytes, ending it with a 0 byte.
+LResult CopyText(Hwnd hwnd, WParam size, LParam lParam) {
+  char* buffer = reinterpret_cast<char*>(lParam);
+  if (!buffer || size == 0) return 0;
+  RegistryLock lock(TheRegistry().mutex);
+  WindowRecord* window = FindWindow(hwnd);
+  if (!window) {
+    buffer[0] = '\0';
+    return 0;
+  }
+  size_t count = std::min(window->text.size(), static_cast<size_t>(size) - 1);
+  std::memcpy(buffer, window->text.data(), count);
+  buffer[count] = '\0';
+  return static_cast<LResult>(count);
+}
+
+LResult TextLength(Hwnd hwnd) {
+  RegistryLock lock(TheRegistry().mutex);
+  WindowRecord* window = FindWindow(hwnd);
+  return window ? static_cast<LResult>(window->text.size()) : 0;
+}
+
+}  // namespace
+
+LResult DefWindowProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(hwnd, WM_CLOSE, 0, 0);
+      return 0;
+    case WM_SYSKEYDOWN:
+      if (wParam == VK_F4 && (lParam & (1 << 29))) PostMessage(GetTopLevel(hwnd), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return 0;
+    case WM_SETTEXT:
+      return StoreText(hwnd, lParam);
+    case WM_GETTEXT:
+      return CopyText(hwnd, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return TextLength(hwnd);
+    case WM_ACTIVATE:
+      if (LowWord(wParam) != WA_INACTIVE) {
+        Hwnd focus = GetFocus();
+        if (!focus || (focus != hwnd && !IsChild(hwnd, focus))) SetFocus(hwnd);
+      }
+      return 0;
+    case WM_PAINT:
+      ValidateRect(hwnd, nullptr);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace qor::ui
