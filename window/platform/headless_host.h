@@ -42,6 +42,8 @@ class HeadlessHost final : public Host {
   // Reads and dispatches (with translation) everything the calling thread's queue holds
   // now; returns how many messages it dispatched. Stops at WM_QUIT, remembering its code.
   int Pump();
+  // Moves the clock on without reading any queue, as a procedure busy for that long does.
+  void Stall(uint64_t milliseconds) { clock_.Set(Now() + milliseconds); }
   // Runs `step` when the clock reaches now + `delay` (inside Advance or a waiting loop).
   void Schedule(uint64_t delay, std::function<void()> step);
 

@@ -38,7 +38,8 @@ std::string MessageName(uint32_t message) {
   for (const Named& n : kNames) {
     if (n.message == message) return n.name;
   }
-  if (message >= WM_USER) return "WM_USER+" + std::to_string(message - WM_USER);
+  if (message == WM_USER) return "WM_USER";
+  if (message > WM_USER) return "WM_USER+" + std::to_string(message - WM_USER);
   return "0x" + std::to_string(message);
 }
 
