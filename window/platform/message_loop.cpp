@@ -121,7 +121,7 @@ bool PostMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
 }
 
 bool PostThreadMessage(uint32_t thread, uint32_t message, WParam wParam, LParam lParam) {
-  ThreadQueue* queue = QueueOfThread(thread);
+  ThreadQueue* queue = thread == os::CurrentThreadId() ? &CurrentQueue() : QueueOfThread(thread);
   if (!queue) return false;
   Msg msg{Hwnd{}, message, wParam, lParam, os::TickCount(), GetCursorPos(), 0};
   return detail::PostToQueue(*queue, msg);

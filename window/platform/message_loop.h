@@ -16,7 +16,8 @@ inline constexpr uint32_t PM_REMOVE = 1;
 // Appends to the queue of the window's thread. False for a window that does not exist.
 // A null window posts to the calling thread.
 bool PostMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
-// Appends a message without a window to a thread's queue; false if the thread has none.
+// Appends a message without a window to a thread's queue; false if that thread has never
+// used messages (the calling thread always can).
 bool PostThreadMessage(uint32_t thread, uint32_t message, WParam wParam, LParam lParam);
 // Calls the window procedure and returns its result; 0 for a window that does not exist.
 LResult SendMessage(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);

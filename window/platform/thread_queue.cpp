@@ -67,7 +67,8 @@ std::optional<uint64_t> ThreadQueue::NextTimerDue() {
 
 ThreadQueue& CurrentQueue() {
   thread_local ThreadQueue* mine = nullptr;
-  if (mine) return *mine;
+  // The child of a fork runs on a new thread id and starts with a queue of its own.
+  if (mine && mine->thread == os::CurrentThreadId()) return *mine;
   auto& list = Queues();
   std::lock_guard<std::mutex> guard(list.mutex);
   auto queue = std::make_unique<ThreadQueue>();
