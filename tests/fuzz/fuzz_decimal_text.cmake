@@ -1,0 +1,1 @@
+qor_fuzz(fuzz_decimal_text fuzz_decimal_text.cpp qor_runtime)
