@@ -135,16 +135,21 @@ void HeadlessHost::Press(uint32_t keyCode) {
   HostKey(keyCode, false, 0);
 }
 
-void HeadlessHost::Type(const std::string& text) {
+bool HeadlessHost::Type(const std::string& text) {
+  bool typedAll = true;
   for (char c : text) {
     bool shift = false;
     uint32_t key = UsKeyboardKeyFor(c, shift);
-    if (key == 0) continue;
+    if (key == 0) {
+      typedAll = false;
+      continue;
+    }
     if (shift) HostKey(VK_SHIFT, true, 0);
     HostKey(key, true, UsKeyboardCharacter(key, shift));
     HostKey(key, false, 0);
     if (shift) HostKey(VK_SHIFT, false, 0);
   }
+  return typedAll;
 }
 
 }  // namespace qor::ui

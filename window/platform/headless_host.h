@@ -18,13 +18,13 @@ namespace qor::ui {
 
 class VirtualClock final : public os::ClockSource {
  public:
-  explicit VirtualClock(uint64_t startTicks = 1000) : ticks_(startTicks) {}
+  explicit VirtualClock(uint64_t startTicks = 1000) : start_(startTicks), ticks_(startTicks) {}
   uint64_t Ticks() override { return ticks_; }
   os::LocalTime Now() override;  // 8 December 2026, 09:00, plus the ticks since the start
   void Set(uint64_t ticks) { ticks_ = ticks < ticks_ ? ticks_ : ticks; }
 
  private:
-  uint64_t start_ = ticks_;
+  uint64_t start_;
   uint64_t ticks_;
 };
 
@@ -58,7 +58,8 @@ class HeadlessHost final : public Host {
   // Down and up, typing the key's character on a US keyboard with the shift state in force.
   void Press(uint32_t keyCode);
   // Types each character of the text as the keys (with Shift) a US keyboard needs.
-  void Type(const std::string& text);
+  // Characters no key types are left out, and the result is then false.
+  bool Type(const std::string& text);
 
   bool Starved() const { return starved_; }
   bool QuitSeen() const { return quitSeen_; }

@@ -104,7 +104,9 @@ bool LookOnce(ThreadQueue& queue, Msg& msg, Hwnd filter, uint32_t first, uint32_
   return true;
 }
 
-std::optional<uint64_t> WaitDeadline(ThreadQueue& queue) { return queue.NextTimerDue(); }
+// A wait ends when the next timer falls due. A timer already due that the reader's filter
+// leaves out cannot end it: waiting for it would spin.
+std::optional<uint64_t> WaitDeadline(ThreadQueue& queue) { return queue.NextTimerDue(os::TickCount()); }
 
 }  // namespace
 

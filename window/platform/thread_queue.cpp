@@ -57,11 +57,12 @@ void ThreadQueue::Wait(std::optional<uint64_t> deadline) {
   woken = false;
 }
 
-std::optional<uint64_t> ThreadQueue::NextTimerDue() {
+std::optional<uint64_t> ThreadQueue::NextTimerDue(uint64_t after) {
   std::lock_guard<std::mutex> guard(mutex);
-  if (timers.empty()) return std::nullopt;
-  uint64_t earliest = timers.front().due;
-  for (const Timer& t : timers) earliest = std::min(earliest, t.due);
+  std::optional<uint64_t> earliest;
+  for (const Timer& t : timers) {
+    if (t.due > after && (!earliest || t.due < *earliest)) earliest = t.due;
+  }
   return earliest;
 }
 

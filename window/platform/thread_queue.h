@@ -52,8 +52,8 @@ struct ThreadQueue {
   void Notify();
   // Blocks the calling (owning) thread until notified or the deadline (clock ticks).
   void Wait(std::optional<uint64_t> deadline);
-  // The earliest timer due time, if any timer runs.
-  std::optional<uint64_t> NextTimerDue();
+  // The earliest time a timer falls due after `after`, if any timer runs.
+  std::optional<uint64_t> NextTimerDue(uint64_t after = 0);
 };
 
 // Appends a message to a queue and wakes its thread.

@@ -140,7 +140,7 @@ TEST_F(Input, KeysGoToTheFocusWindowAndTypeTheirCharacters) {
   Build(kRecorderClass);
   SetFocus(btn);
   Take();
-  host.Type("Hi!");
+  EXPECT_TRUE(host.Type("Hi!"));
   host.Pump();
   EXPECT_EQ(Take(), (Seq{"btn WM_KEYDOWN 16", "btn WM_KEYDOWN 72", "btn WM_CHAR 'H'", "btn WM_KEYUP 72",
                          "btn WM_KEYUP 16", "btn WM_KEYDOWN 73", "btn WM_CHAR 'i'", "btn WM_KEYUP 73",
@@ -151,6 +151,15 @@ TEST_F(Input, KeysGoToTheFocusWindowAndTypeTheirCharacters) {
   host.Pump();
   EXPECT_EQ(Take(), (Seq{"btn WM_KEYDOWN 13", "btn WM_CHAR '\r'", "btn WM_KEYUP 13", "btn WM_KEYDOWN 37",
                          "btn WM_KEYUP 37"}));
+}
+
+TEST_F(Input, TypingACharacterNoKeyTypesSaysSoAndTypesTheRest) {
+  Build(kRecorderClass);
+  SetFocus(btn);
+  Take();
+  EXPECT_FALSE(host.Type("\xE9z"));
+  host.Pump();
+  EXPECT_EQ(Take(), (Seq{"btn WM_KEYDOWN 90", "btn WM_CHAR 'z'", "btn WM_KEYUP 90"}));
 }
 
 TEST_F(Input, KeyMessagesCarryRepeatAndTransitionBits) {

@@ -116,6 +116,20 @@ TEST_F(TimerLog, AWaitingLoopWakesForScheduledInput) {
   EXPECT_FALSE(host.Starved());
 }
 
+TEST_F(TimerLog, AFilteredWaitIsNotWokenOverAndOverByAnotherWindowsDueTimer) {
+  Hwnd a = Make("a", WS_POPUP);
+  Hwnd b = Make("b", WS_POPUP);
+  SetTimer(b, 1, 100);
+  host.Stall(200);  // b's timer is due, and only a's messages are read
+  host.Schedule(300, [&] { PostMessage(a, WM_USER, 0, 0); });
+  Msg msg;
+  ASSERT_TRUE(GetMessage(msg, a));
+  EXPECT_EQ(msg.message, WM_USER);
+  EXPECT_EQ(host.Now() - start, 500u);
+  host.Pump();
+  EXPECT_EQ(arrivals, (Seq{"1@500"}));  // one message for b, however long it waited
+}
+
 TEST_F(TimerLog, AWaitingLoopWithNothingToComeEndsInsteadOfHanging) {
   Msg msg;
   EXPECT_FALSE(GetMessage(msg));
