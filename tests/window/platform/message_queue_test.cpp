@@ -118,8 +118,12 @@ TEST_F(Queue, UpdateWindowPaintsAtOnce) {
 }
 
 // Another thread's window: posting reaches its queue, and a send waits for its answer.
+Hwnd g_caller;  // a window of the sending thread, asked back while that thread waits
+
 LResult EchoProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
   if (message == WM_USER) return static_cast<LResult>(wParam) * 2;
+  if (message == WM_USER + 2) return SendMessage(g_caller, WM_USER + 3, wParam, 0) + 1;
+  if (message == WM_USER + 3) return static_cast<LResult>(wParam) * 10;
   if (message == WM_USER + 1) {
     PostQuitMessage(static_cast<int>(wParam));
     return 0;
@@ -127,7 +131,7 @@ LResult EchoProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
   return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-TEST(QueueThreads, SendToAnotherThreadWaitsForItsAnswerAndPostsReachItsQueue) {
+TEST(QueueThreads, SendToAnotherThreadWaitsForItsAnswerServingSendsMeanwhile) {
   ASSERT_TRUE(RegisterClass(WindowClass{"Echo", EchoProc}));
   std::mutex mutex;
   std::condition_variable ready;
@@ -153,9 +157,15 @@ TEST(QueueThreads, SendToAnotherThreadWaitsForItsAnswerAndPostsReachItsQueue) {
   }
   EXPECT_NE(GetWindowThread(echo), os::CurrentThreadId());
   EXPECT_EQ(SendMessage(echo, WM_USER, 21, 0), 42);
+  // The worker answers by asking this thread, which serves that while it waits.
+  CreateParams callerParams;
+  callerParams.className = "Echo";
+  g_caller = CreateWindow(callerParams);
+  EXPECT_EQ(SendMessage(echo, WM_USER + 2, 4, 0), 41);
   EXPECT_TRUE(PostMessage(echo, WM_USER + 1, 9, 0));
   worker.join();
   EXPECT_EQ(quitCode, 9);
+  DestroyWindow(g_caller);
   EXPECT_TRUE(UnregisterClass("Echo"));
 }
 
