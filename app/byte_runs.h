@@ -12,6 +12,7 @@
 //
 // Runs pass only by reference, so no vector crosses a call boundary by value.
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -147,19 +148,27 @@ QOR_ALWAYS_INLINE void SwapFew(Byte* a, Byte* b, size_t n) {
   }
 }
 
-// Exchanges n >= sizeof(Run) bytes of two blocks that do not overlap.
+// Exchanges n >= sizeof(Run) bytes of two blocks that do not overlap. The runs between
+// the first and the last start where a's stores fall on run boundaries (b's too when
+// both blocks are aligned alike); the first and last runs, loaded up front, are stored
+// after them.
 template <class Run>
 QOR_ALWAYS_INLINE void SwapMany(Byte* a, Byte* b, size_t n) {
-  Run lastOfA, lastOfB;
+  Run firstOfA, firstOfB, lastOfA, lastOfB;
+  Load(firstOfA, a);
+  Load(firstOfB, b);
   Load(lastOfA, a + n - sizeof(Run));
   Load(lastOfB, b + n - sizeof(Run));
-  for (size_t i = 0; i + sizeof(Run) <= n; i += sizeof(Run)) {
+  const size_t misalignment = reinterpret_cast<uintptr_t>(a) % sizeof(Run);
+  for (size_t i = misalignment == 0 ? 0 : sizeof(Run) - misalignment; i + sizeof(Run) <= n; i += sizeof(Run)) {
     Run x, y;
     Load(x, a + i);
     Load(y, b + i);
     Store(a + i, y);
     Store(b + i, x);
   }
+  Store(a, firstOfB);
+  Store(b, firstOfA);
   Store(a + n - sizeof(Run), lastOfB);
   Store(b + n - sizeof(Run), lastOfA);
 }

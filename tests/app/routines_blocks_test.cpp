@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -112,12 +113,16 @@ Bytes RandomBytes(std::mt19937& rng, int n) {
 
 Bytes FromText(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
+// Short blocks and long ones take different paths; every length up to this one is
+// checked, at several misalignments.
+constexpr int kLongestChecked = 300;
+
 // Runs one routine and its model on the same content for many lengths and offsets.
 template <class Routine, class Model>
 void CheckAgainstModel(const char* name, Routine routine, Model model) {
   std::mt19937 rng(12345);
-  for (int n = 0; n <= 100; ++n) {
-    for (int misalignment = 0; misalignment < 4; ++misalignment) {
+  for (int n = 0; n <= kLongestChecked; ++n) {
+    for (int misalignment : {0, 1, 7, 31}) {
       Bytes content = RandomBytes(rng, n);
       Bytes expected = content;
       const int expectedResult = model(expected.data(), n);
@@ -130,7 +135,7 @@ void CheckAgainstModel(const char* name, Routine routine, Model model) {
   }
 }
 
-TEST(BlockRoutines, MatchTheByteAtATimeModelForEveryLengthUpTo100) {
+TEST(BlockRoutines, MatchTheByteAtATimeModelForEveryLengthUpTo300) {
   CheckAgainstModel(
       "GROL", [](unsigned char* a, int n) { return GROL(a, n), 0; },
       [](unsigned char* a, int n) { return ModelRotateLeft(a, n), 0; });
@@ -152,6 +157,25 @@ TEST(BlockRoutines, MatchTheByteAtATimeModelForEveryLengthUpTo100) {
     CheckAgainstModel(
         "GSHR", [f](unsigned char* a, int n) { return GSHR(a, n, f); },
         [f](unsigned char* a, int n) { return ModelShiftRight(a, n, f); });
+  }
+}
+
+// Each block sits alone in a heap allocation of exactly its size, so that a read past
+// either end is caught when the tests run under AddressSanitizer.
+TEST(BlockRoutines, ReadNothingOutsideTheirBlocks) {
+  std::mt19937 rng(3);
+  for (int n = 1; n <= kLongestChecked; ++n) {
+    auto first = std::make_unique<unsigned char[]>(static_cast<size_t>(n));
+    auto second = std::make_unique<unsigned char[]>(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) first[i] = second[i] = static_cast<unsigned char>(rng());
+    GROL(first.get(), n);
+    GROR(first.get(), n);
+    GSHL(first.get(), n, 0x23);
+    GSHR(first.get(), n, 0x23);
+    GBRL(first.get(), n);
+    GBRR(first.get(), n);
+    SWAPG(first.get(), second.get(), n);
+    ASSERT_EQ(second[0], 0x23) << "the shifts brought the fill byte to byte 0 and back";
   }
 }
 
@@ -216,9 +240,9 @@ TEST(BlockRoutines, LengthsAbove65535AreHonouredInFull) {
 
 TEST(BlockSwap, MatchesTheModelForDisjointBlocks) {
   std::mt19937 rng(99);
-  for (int n = 1; n <= 100; ++n) {
+  for (int n = 1; n <= kLongestChecked; ++n) {
     Bytes first = RandomBytes(rng, n), second = RandomBytes(rng, n);
-    GuardedBlock a(first, n % 3), b(second, n % 5);
+    GuardedBlock a(first, n % 32), b(second, (n * 7) % 32);
     SWAPG(a.Data(), b.Data(), n);
     ASSERT_EQ(a.Content(), second) << n;
     ASSERT_EQ(b.Content(), first) << n;
@@ -230,8 +254,8 @@ TEST(BlockSwap, MatchesTheModelForDisjointBlocks) {
 // Overlapping blocks: the result is what the first-to-last walk of single exchanges gives.
 TEST(BlockSwap, OverlappingBlocksFollowTheFirstToLastWalk) {
   std::mt19937 rng(5);
-  for (int n : {1, 2, 7, 16, 33, 90}) {
-    for (int distance : {-17, -3, -1, 0, 1, 2, 5, 16, 31, 40}) {
+  for (int n : {1, 2, 7, 16, 33, 90, 129, 200}) {
+    for (int distance : {-130, -17, -3, -1, 0, 1, 2, 5, 16, 31, 40, 128, 129, 201}) {
       const int span = n + (distance < 0 ? -distance : distance);
       Bytes content = RandomBytes(rng, span);
       const int firstAt = distance < 0 ? -distance : 0;
