@@ -68,7 +68,7 @@ inline void SwapObjects(void* first, void* second) {
 
 // 1 if the bit is set, else 0.
 inline int32_t BT(void* value, int32_t bit) {
-  return (routines_detail::Load32(value) & routines_detail::BitMask(bit)) != 0;
+  return static_cast<int32_t>((routines_detail::Load32(value) >> (static_cast<uint32_t>(bit) & 31u)) & 1u);
 }
 
 // Sets the bit in one atomic read-modify-write; 1 if the call set it, 0 if it was set.

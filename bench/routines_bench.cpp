@@ -77,9 +77,15 @@ void RegisterValueRoutines() {
           [](uint32_t& v, uint32_t&, int32_t n) { return v &= ~Mask(n), 0; });
   AddPair("BC", [](uint32_t& v, uint32_t&, int32_t n) { return BC(&v, n), 0; },
           [](uint32_t& v, uint32_t&, int32_t n) { return v ^= Mask(n), 0; });
+  // The scans against the standard ones that are also defined for 0 (the bare
+  // instruction leaves its result undefined there), and against the bare instruction.
   AddPair("BSF", [](uint32_t& v, uint32_t&, int32_t) { return BSF(&v); },
-          [](uint32_t& v, uint32_t&, int32_t) { return __builtin_ctz(v); });
+          [](uint32_t& v, uint32_t&, int32_t) { return std::countr_zero(v); });
   AddPair("BSR", [](uint32_t& v, uint32_t&, int32_t) { return BSR(&v); },
+          [](uint32_t& v, uint32_t&, int32_t) { return 31 - std::countl_zero(v); });
+  AddPair("BSF-bare", [](uint32_t& v, uint32_t&, int32_t) { return BSF(&v); },
+          [](uint32_t& v, uint32_t&, int32_t) { return __builtin_ctz(v); });
+  AddPair("BSR-bare", [](uint32_t& v, uint32_t&, int32_t) { return BSR(&v); },
           [](uint32_t& v, uint32_t&, int32_t) { return 31 ^ __builtin_clz(v); });
   AddPair("BROL", [](uint32_t& v, uint32_t&, int32_t n) { return BROL(&v, n); },
           [](uint32_t& v, uint32_t&, int32_t n) { return std::rotl(v, n); });

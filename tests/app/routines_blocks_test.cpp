@@ -2,6 +2,7 @@
 // around every block.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -94,7 +95,7 @@ struct GuardedBlock {
       : buffer(content.size() + 2 * kGuard + 16, kGuardByte),
         offset(kGuard + misalignment),
         length(static_cast<int>(content.size())) {
-    std::memcpy(buffer.data() + offset, content.data(), content.size());
+    std::copy(content.begin(), content.end(), buffer.begin() + offset);
   }
   unsigned char* Data() { return buffer.data() + offset; }
   Bytes Content() const { return Bytes(buffer.begin() + offset, buffer.begin() + offset + length); }
