@@ -61,6 +61,15 @@ std::string ModuleName(ModuleHandle module) {
   return module ? module->name : std::string();
 }
 
+std::vector<ModuleHandle> LoadedModules() {
+  ModuleHandle self = ExecutableModule();
+  std::lock_guard guard(RegistryLock());
+  std::vector<ModuleHandle> modules{self};
+  for (Module& module : Modules())
+    if (&module != self) modules.push_back(&module);
+  return modules;
+}
+
 std::string ExecutablePath() {
   std::string path(4096, '\0');
   ssize_t n = readlink("/proc/self/exe", path.data(), path.size() - 1);

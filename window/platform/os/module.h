@@ -45,6 +45,9 @@ ModuleHandle ExecutableModule();
 // A further module, for libraries and tests. Modules live as long as the process.
 ModuleHandle CreateModule(std::string_view name);
 std::string ModuleName(ModuleHandle module);
+// Every module of the program: its own module first, then the others in the order they
+// were created.
+std::vector<ModuleHandle> LoadedModules();
 
 // Full path of the running executable ("/proc/self/exe" resolved).
 std::string ExecutablePath();

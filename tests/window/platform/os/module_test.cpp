@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace qor::os {
 namespace {
 
@@ -40,6 +42,20 @@ TEST(ModuleResources, ListsNamesOfOneTypeInOrderAdded) {
 
 TEST(ModuleResources, ExecutablePathNamesThisTest) {
   EXPECT_NE(ExecutablePath().find("test_os"), std::string::npos);
+}
+
+TEST(ModuleResources, LoadedModulesStartWithTheProgramThenInCreationOrder) {
+  ModuleHandle first = CreateModule("enumeration-first");
+  ModuleHandle second = CreateModule("enumeration-second");
+  std::vector<ModuleHandle> modules = LoadedModules();
+  ASSERT_FALSE(modules.empty());
+  EXPECT_EQ(modules.front(), ExecutableModule());
+  auto firstAt = std::find(modules.begin(), modules.end(), first);
+  auto secondAt = std::find(modules.begin(), modules.end(), second);
+  ASSERT_NE(firstAt, modules.end());
+  ASSERT_NE(secondAt, modules.end());
+  EXPECT_LT(firstAt, secondAt);
+  EXPECT_EQ(std::count(modules.begin(), modules.end(), ExecutableModule()), 1);
 }
 
 }  // namespace
