@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "resources/messages/error_messages.h"
+#include "resources/windows/window_definitions.h"
 #include "tools/qor/command.h"
 #include "window/platform/os/module.h"
 
@@ -78,6 +79,7 @@ bool ParseInt64(std::string_view text, long long& out) {
 int main(int argc, char** argv) {
   using namespace qor::tool;
   qor::res::RegisterErrorMessages(qor::os::ExecutableModule());
+  qor::res::RegisterWindowDefinitions(qor::os::ExecutableModule());
   std::vector<std::string_view> args(argv + 1, argv + argc);
   size_t i = 0;
   while (i < args.size() && args[i].starts_with("--") && args[i] != "--help") {
