@@ -90,12 +90,12 @@ void CheckedHeap::Free(void* p) {
 Byte* CheckedHeap::CheckedBlock(void* p) const {
   auto* block = static_cast<Byte*>(p);
   if (reinterpret_cast<std::uintptr_t>(block) % 8 != 0) FatalDiagnostic(Diagnostic::kCorruptBlock);
+  if (regions_.IsLargeBlock(block)) return block;
+  // Outside our arenas there are no tags to read: a static variable, a stray pointer,
+  // or a large block whose region has already gone back to the OS.
+  if (!regions_.InArena(block)) FatalDiagnostic(Diagnostic::kCorruptBlock);
   const Byte tag = LeadingTag(block);
   if (tag == kTagFree) FatalDiagnostic(Diagnostic::kFreedTwice);
-  if (tag == kTagLarge) {
-    if (!regions_.IsLargeBlock(block)) FatalDiagnostic(Diagnostic::kCorruptBlock);
-    return block;
-  }
   if (tag != kTagUsed) FatalDiagnostic(Diagnostic::kCorruptBlock);
   const uint32_t size = SizeWord(block);
   const bool sizeFits = size >= kSmallestBlock && size <= kArenaBlockBytes && size % 8 == 0;

@@ -40,7 +40,7 @@ Byte* Regions::AddArena() {
   Byte* base = TakeRegion(kArenaBytes);
   if (base == nullptr) return nullptr;
   try {
-    arenas_.push_back(base);
+    arenas_.insert(std::upper_bound(arenas_.begin(), arenas_.end(), base), base);
   } catch (...) {  // the bookkeeping itself could not grow
     pages_.ReleaseRegion(base, kArenaBytes);
     return nullptr;
@@ -67,6 +67,13 @@ Byte* Regions::AddLargeBlock(uint32_t size) {
   Byte* p = base + kLargeUserOffset;
   MarkUsed(p, size, kTagLarge);
   return p;
+}
+
+bool Regions::InArena(const Byte* p) const {
+  auto after = std::upper_bound(arenas_.begin(), arenas_.end(), p);
+  if (after == arenas_.begin()) return false;
+  const Byte* base = *(after - 1);
+  return p >= base + kArenaFirstBlock && p < base + kArenaBytes;
 }
 
 bool Regions::IsLargeBlock(const Byte* p) const {

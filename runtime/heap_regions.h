@@ -30,6 +30,8 @@ class Regions {
 
   // A tagged large block of `size` bytes in a region of its own, or nullptr.
   Byte* AddLargeBlock(uint32_t size);
+  // True when p lies inside one of our arenas, where its tags can be read safely.
+  bool InArena(const Byte* p) const;
   // True when p is the user address of one of our large blocks.
   bool IsLargeBlock(const Byte* p) const;
   void DropLargeBlock(Byte* p);
@@ -42,7 +44,7 @@ class Regions {
   Byte* TakeRegion(std::size_t bytes);
 
   PageSource& pages_;
-  std::vector<Byte*> arenas_;               // region bases
+  std::vector<Byte*> arenas_;               // region bases, in address order
   std::unordered_set<const Byte*> largeRegions_;  // region bases
 };
 

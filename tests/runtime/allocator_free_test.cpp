@@ -112,6 +112,26 @@ TEST_F(AllocatorFree, FreeingAStaticVariableIsDiagnosed) {
               "static variable or a bad pointer\\.");
 }
 
+// Once a large block's region is back with the OS there are no tags left to read:
+// the second free must be diagnosed, not fault on the unmapped page.
+TEST_F(AllocatorFree, FreeingALargeBlockTwiceIsDiagnosedWithoutTouchingItsRegion) {
+  EXPECT_EXIT(
+      {
+        void* large = heap_.Allocate(0x20000);
+        heap_.Free(large);
+        heap_.Free(large);
+      },
+      ::testing::ExitedWithCode(2), "Corrupt block/Unknown block type freed");
+}
+
+// Memory outside the heap is never taken at its word, whatever bytes precede it.
+TEST_F(AllocatorFree, ForeignMemoryWithAFreeTagIsNotMistakenForAHeapBlock) {
+  alignas(8) static unsigned char lookalike[32] = {};
+  lookalike[16 - 5] = kTagFree;
+  EXPECT_EXIT(heap_.Free(lookalike + 16), ::testing::ExitedWithCode(2),
+              "Corrupt block/Unknown block type freed");
+}
+
 TEST_F(AllocatorFree, FreeingAMisalignedPointerIsDiagnosed) {
   EXPECT_EXIT(
       {
