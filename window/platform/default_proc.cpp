@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "window/platform/begin_paint.h"
 #include "window/platform/focus.h"
 #include "window/platform/host.h"
 #include "window/platform/keys.h"
@@ -77,9 +78,14 @@ LResult DefWindowProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam)
         if (!focus || (focus != hwnd && !IsChild(hwnd, focus))) SetFocus(hwnd);
       }
       return 0;
-    case WM_PAINT:
-      ValidateRect(hwnd, nullptr);
+    case WM_PAINT: {
+      PaintStruct paint;
+      BeginPaint(hwnd, &paint);
+      EndPaint(hwnd, &paint);
       return 0;
+    }
+    case WM_ERASEBKGND:
+      return EraseWithClassBackground(hwnd, reinterpret_cast<Hdc>(wParam));
     case WM_QUERYENDSESSION:
       return 1;
     default:

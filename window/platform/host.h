@@ -15,7 +15,8 @@
 
 namespace qor::ui {
 
-enum class WindowChange { Created, Shown, Hidden, Moved, Restacked, TextChanged, Invalidated, Destroyed };
+// Painted: pixels of the window's canvas were drawn (a display shows them now).
+enum class WindowChange { Created, Shown, Hidden, Moved, Restacked, TextChanged, Invalidated, Destroyed, Painted };
 
 class Host {
  public:

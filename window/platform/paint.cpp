@@ -16,7 +16,7 @@ namespace qor::ui {
 
 using namespace detail;
 
-bool InvalidateRect(Hwnd hwnd, const Rect* rect, bool /*erase*/) {
+bool InvalidateRect(Hwnd hwnd, const Rect* rect, bool erase) {
   Rect client = GetClientRect(hwnd);
   Rect area = rect ? Intersection(*rect, client) : client;
   ThreadQueue* queue = nullptr;
@@ -27,6 +27,7 @@ bool InvalidateRect(Hwnd hwnd, const Rect* rect, bool /*erase*/) {
     if (area.IsEmpty()) return true;
     window->updateRect = Union(window->updateRect, area);
     window->needsPaint = true;
+    window->eraseBackground = window->eraseBackground || erase;
     queue = window->queue;
   }
   queue->Notify();
@@ -42,6 +43,7 @@ bool ValidateRect(Hwnd hwnd, const Rect* rect) {
   if (coversAll) {
     window->updateRect = Rect{};
     window->needsPaint = false;
+    window->eraseBackground = false;
   }
   return true;
 }
@@ -91,6 +93,18 @@ bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter) {
   }
   if (!next) return false;
   msg = Msg{next, WM_PAINT, 0, 0, os::TickCount(), GetCursorPos(), 0};
+  return true;
+}
+
+bool TakeUpdateArea(Hwnd hwnd, Rect& area, bool& erase) {
+  RegistryLock lock(TheRegistry().mutex);
+  WindowRecord* window = FindWindow(hwnd);
+  if (!window) return false;
+  area = window->needsPaint ? window->updateRect : Rect{};
+  erase = window->needsPaint && window->eraseBackground;
+  window->updateRect = Rect{};
+  window->needsPaint = false;
+  window->eraseBackground = false;
   return true;
 }
 

@@ -24,4 +24,7 @@ namespace qor::ui::detail {
 struct ThreadQueue;
 // The next window of the thread waiting for painting, parents before children.
 bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter);
+// Takes the window's whole update area off (validating it) for the painting that starts:
+// the area and whether the background is to be erased first.
+bool TakeUpdateArea(Hwnd hwnd, Rect& area, bool& erase);
 }  // namespace qor::ui::detail

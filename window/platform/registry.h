@@ -36,6 +36,7 @@ struct WindowRecord {
   ThreadQueue* queue = nullptr;  // the thread that created the window
   Rect updateRect;             // client area waiting for WM_PAINT
   bool needsPaint = false;
+  bool eraseBackground = false;  // the next painting erases first (WM_ERASEBKGND)
   bool destroying = false;
   bool created = false;        // WM_CREATE accepted
 };

@@ -27,7 +27,7 @@ constexpr Named kNames[] = {
     {WM_MOUSEMOVE, "WM_MOUSEMOVE"},   {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"},
     {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
     {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"}, {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"},
-    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"},
+    {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
 };
 
 bool IsMouse(uint32_t m) { return m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK; }
@@ -120,6 +120,7 @@ void PlatformTest::SetUp() {
   Log() = MessageLog{};
   Log().Ignore(WM_GETTEXT);
   Log().Ignore(WM_GETTEXTLENGTH);
+  Log().Ignore(WM_ERASEBKGND);  // part of every WM_PAINT; the drawing tests look at it
   ASSERT_TRUE(RegisterClass(WindowClass{kRecorderClass, RecorderProc}));
   ASSERT_TRUE(RegisterClass(WindowClass{kDoubleClickClass, RecorderProc, CS_DBLCLKS}));
 }

@@ -35,6 +35,7 @@ class MessageLog {
   void Clear() { entries_.clear(); }
   // Messages left out of the log (to keep sequences about one thing).
   void Ignore(uint32_t message) { ignored_.push_back(message); }
+  void Heed(uint32_t message) { std::erase(ignored_, message); }
 
   // Called for each message before the default procedure; a result stops it there.
   std::function<std::optional<LResult>(Hwnd, uint32_t, WParam, LParam)> react;

@@ -1,0 +1,26 @@
+#include "tests/window/platform/canvas_check.h"
+
+namespace qor::ui::testing {
+
+DeviceContext CanvasContext(int width, int height, Point origin, Rect clip) {
+  DeviceContext dc;
+  dc.canvas = std::make_shared<Canvas>(width, height);
+  dc.origin = origin;
+  dc.clip = Region(clip.IsEmpty() ? dc.canvas->Bounds() : clip);
+  return dc;
+}
+
+std::vector<std::string> Picture(const Canvas& canvas, const Rect& area, const std::map<ColorRef, char>& letters) {
+  std::vector<std::string> rows;
+  for (int y = area.top; y < area.bottom; ++y) {
+    std::string row;
+    for (int x = area.left; x < area.right; ++x) {
+      auto found = letters.find(ColorFromPixel(canvas.At(x, y)));
+      row += found == letters.end() ? '?' : found->second;
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+}  // namespace qor::ui::testing

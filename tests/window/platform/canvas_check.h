@@ -1,0 +1,22 @@
+#pragma once
+// Test support for pixel checks: a context drawing straight into a small canvas, and a
+// picture of a canvas area as text rows, one letter per pixel, for readable expectations.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "window/platform/canvas.h"
+#include "window/platform/device_context.h"
+
+namespace qor::ui::testing {
+
+// A context on a fresh white canvas, its origin at `origin`, clipped to `clip` (canvas
+// coordinates; the whole canvas when empty).
+DeviceContext CanvasContext(int width, int height, Point origin = {}, Rect clip = {});
+
+// Rows of letters for the pixels of `area`: each colour named in `letters` gets its letter,
+// any other colour '?'.
+std::vector<std::string> Picture(const Canvas& canvas, const Rect& area, const std::map<ColorRef, char>& letters);
+
+}  // namespace qor::ui::testing

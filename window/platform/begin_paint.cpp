@@ -1,0 +1,34 @@
+#include "window/platform/begin_paint.h"
+
+#include "window/platform/drawing.h"
+#include "window/platform/message_loop.h"
+#include "window/platform/messages.h"
+#include "window/platform/paint.h"
+#include "window/platform/window_class.h"
+#include "window/platform/window_geometry.h"
+
+namespace qor::ui {
+
+Hdc BeginPaint(Hwnd hwnd, PaintStruct* paint) {
+  Rect area;
+  bool erase = false;
+  if (!paint || !detail::TakeUpdateArea(hwnd, area, erase)) return nullptr;
+  Hdc dc = GetDC(hwnd);
+  if (!dc) return nullptr;
+  IntersectClipRect(dc, area);
+  if (erase) erase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WParam>(dc), 0) == 0;
+  *paint = PaintStruct{dc, erase, area};
+  return dc;
+}
+
+bool EndPaint(Hwnd hwnd, const PaintStruct* paint) {
+  return paint && ReleaseDC(hwnd, paint->hdc) == 1;
+}
+
+LResult EraseWithClassBackground(Hwnd hwnd, Hdc dc) {
+  std::optional<WindowClass> windowClass = GetClassInfo(GetClassName(hwnd));
+  if (!dc || !windowClass || !windowClass->background) return 0;
+  return FillRect(dc, GetClientRect(hwnd), windowClass->background) ? 1 : 0;
+}
+
+}  // namespace qor::ui
