@@ -14,6 +14,8 @@
 
 namespace qor::ui {
 
+class Font;
+
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
 
@@ -28,6 +30,7 @@ struct DeviceContext {
   ColorRef backColor = RGB(255, 255, 255);
   int backMode = OPAQUE;
   Point position;  // of the pen
+  std::shared_ptr<Font> font;  // null: the default font
 };
 using Hdc = DeviceContext*;
 

@@ -1,0 +1,48 @@
+#pragma once
+// Fonts: an installed face at a pixel size, rendered antialiased. Texts are bytes of code
+// page 1252. Heights follow the old convention: negative is the character (em) height in
+// pixels, positive the cell height (ascent + descent), 0 a default.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "window/platform/device_context.h"
+
+namespace qor::ui {
+
+inline constexpr int FW_NORMAL = 400;
+inline constexpr int FW_BOLD = 700;
+
+struct LogFont {
+  int height = 0;
+  int weight = FW_NORMAL;
+  bool italic = false;
+  std::string face;
+};
+
+struct TextMetrics {
+  int height = 0;
+  int ascent = 0;
+  int descent = 0;
+  int averageCharWidth = 0;
+};
+
+class Font;
+using FontHandle = std::shared_ptr<Font>;
+
+// Null if no font is installed at all or the file cannot be loaded.
+FontHandle CreateFontIndirect(const LogFont& description);
+// The family the face was matched to ("Liberation Sans" for "Arial").
+std::string FontFamily(const FontHandle& font);
+
+// The font a context draws text with (none selected: a default); returns the one before.
+FontHandle SelectFont(Hdc dc, FontHandle font);
+bool GetTextMetrics(Hdc dc, TextMetrics* metrics);
+// Width and height of a single line of text, without drawing it.
+bool GetTextExtentPoint32(Hdc dc, std::string_view text, Size* size);
+// Draws a single line with its cell's top left at (x, y) in the text colour; with OPAQUE
+// background mode the cell is filled with the background colour first.
+bool TextOut(Hdc dc, int x, int y, std::string_view text);
+
+}  // namespace qor::ui
