@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <mutex>
+#include <unordered_map>
+#include <vector>
 
 #include "window/platform/drawing.h"
 #include "window/platform/font_match.h"
@@ -73,7 +75,7 @@ class Font {
     metrics_.ascent = RoundUp(face_->size->metrics.ascender);
     metrics_.descent = RoundUp(-face_->size->metrics.descender);
     metrics_.height = metrics_.ascent + metrics_.descent;
-    metrics_.averageCharWidth = Advance('x');
+    metrics_.averageCharWidth = GlyphFor('x').advance;
     return true;
   }
 
@@ -81,8 +83,9 @@ class Font {
   const TextMetrics& Metrics() const { return metrics_; }
 
   int Width(std::string_view text) {
+    std::lock_guard lock(mutex_);
     int width = 0;
-    for (unsigned char c : text) width += Advance(FromCp1252(c));
+    for (unsigned char c : text) width += GlyphFor(FromCp1252(c)).advance;
     return width;
   }
 
@@ -91,34 +94,57 @@ class Font {
     std::lock_guard lock(mutex_);
     int pen = x;
     for (unsigned char c : text) {
-      if (FT_Load_Char(face_, FromCp1252(c), FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) continue;
-      FT_GlyphSlot glyph = face_->glyph;
-      BlendGlyph(dc, glyph->bitmap, pen + glyph->bitmap_left, baseline - glyph->bitmap_top);
-      pen += RoundUp(glyph->advance.x);
+      const Glyph& glyph = GlyphFor(FromCp1252(c));
+      BlendGlyph(dc, glyph, pen + glyph.left, baseline - glyph.top);
+      pen += glyph.advance;
     }
   }
 
  private:
-  int Advance(char32_t character) {
-    std::lock_guard lock(mutex_);
-    if (FT_Load_Char(face_, character, FT_LOAD_DEFAULT) != 0) return 0;
-    return RoundUp(face_->glyph->advance.x);
+  // A rendered glyph, kept: coverage rows of `width` bytes, placed `left` right of the
+  // pen and `top` above the baseline.
+  struct Glyph {
+    int width = 0;
+    int rows = 0;
+    int left = 0;
+    int top = 0;
+    int advance = 0;
+    std::vector<uint8_t> coverage;
+  };
+
+  const Glyph& GlyphFor(char32_t character) {
+    auto found = glyphs_.find(character);
+    if (found != glyphs_.end()) return found->second;
+    Glyph& glyph = glyphs_[character];
+    if (FT_Load_Char(face_, character, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) return glyph;
+    FT_GlyphSlot slot = face_->glyph;
+    glyph.width = static_cast<int>(slot->bitmap.width);
+    glyph.rows = static_cast<int>(slot->bitmap.rows);
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    glyph.advance = RoundUp(slot->advance.x);
+    for (int row = 0; row < glyph.rows; ++row) {
+      const unsigned char* line = slot->bitmap.buffer + static_cast<ptrdiff_t>(row) * slot->bitmap.pitch;
+      glyph.coverage.insert(glyph.coverage.end(), line, line + glyph.width);
+    }
+    return glyph;
   }
 
-  static void BlendGlyph(Hdc dc, const FT_Bitmap& bitmap, int left, int top) {
+  static void BlendGlyph(Hdc dc, const Glyph& glyph, int left, int top) {
     Canvas& canvas = *dc->canvas;
-    for (unsigned row = 0; row < bitmap.rows; ++row) {
-      const unsigned char* coverage = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
-      for (unsigned column = 0; column < bitmap.width; ++column) {
-        Point at{left + static_cast<int>(column) + dc->origin.x, top + static_cast<int>(row) + dc->origin.y};
-        if (coverage[column] == 0 || !dc->clip.Contains(at)) continue;
-        canvas.Set(at.x, at.y, Mix(canvas.At(at.x, at.y), dc->textColor, coverage[column]));
+    const uint8_t* coverage = glyph.coverage.data();
+    for (int row = 0; row < glyph.rows; ++row) {
+      for (int column = 0; column < glyph.width; ++column, ++coverage) {
+        Point at{left + column + dc->origin.x, top + row + dc->origin.y};
+        if (*coverage == 0 || !dc->clip.Contains(at)) continue;
+        canvas.Set(at.x, at.y, Mix(canvas.At(at.x, at.y), dc->textColor, *coverage));
       }
     }
   }
 
   FT_Face face_ = nullptr;
   std::mutex mutex_;
+  std::unordered_map<char32_t, Glyph> glyphs_;
   std::string family_;
   TextMetrics metrics_;
 };

@@ -27,6 +27,14 @@ struct CreateParams {
   intptr_t id = 0;          // control id of a child window
   os::ModuleHandle module = nullptr;
   void* param = nullptr;    // for the window procedure
+
+  // Sets position and size from a rectangle.
+  void PlaceAt(const Rect& at) {
+    x = at.left;
+    y = at.top;
+    width = at.Width();
+    height = at.Height();
+  }
 };
 
 // Creates a window. Sends WM_CREATE (a result of -1 refuses the window: it is destroyed

@@ -147,10 +147,7 @@ Hwnd PlatformTest::Make(const std::string& name, uint32_t style, Hwnd parent, Re
   params.className = className;
   params.title = name;
   params.style = style;
-  params.x = at.left;
-  params.y = at.top;
-  params.width = at.Width();
-  params.height = at.Height();
+  params.PlaceAt(at);
   params.parent = parent;
   params.id = id;
   return CreateWindow(params);

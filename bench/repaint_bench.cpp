@@ -1,0 +1,70 @@
+// Repainting a whole window: an 800 by 500 top-level window with 120 button-like children,
+// each erased with its class background, given a raised 3-D edge and a one-word label.
+// Every turn invalidates the whole tree and pumps the paint messages.
+#include <benchmark/benchmark.h>
+
+#include "window/platform/begin_paint.h"
+#include "window/platform/brush.h"
+#include "window/platform/default_proc.h"
+#include "window/platform/edges.h"
+#include "window/platform/font.h"
+#include "window/platform/headless_host.h"
+#include "window/platform/messages.h"
+#include "window/platform/paint.h"
+#include "window/platform/system_colors.h"
+#include "window/platform/window.h"
+#include "window/platform/window_class.h"
+#include "window/platform/window_geometry.h"
+
+namespace qor::ui {
+namespace {
+
+LResult ButtonLikeProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  if (message != WM_PAINT) return DefWindowProc(hwnd, message, wParam, lParam);
+  PaintStruct paint;
+  Hdc dc = BeginPaint(hwnd, &paint);
+  Rect rect = GetClientRect(hwnd);
+  DrawEdge(dc, &rect, EDGE_RAISED, BF_RECT | BF_ADJUST);
+  SetBkMode(dc, TRANSPARENT);
+  TextOut(dc, rect.left + 4, rect.top + 2, "Shift");
+  EndPaint(hwnd, &paint);
+  return 0;
+}
+
+Hwnd MakeWindow(const char* className, uint32_t style, Hwnd parent, Rect at) {
+  CreateParams params;
+  params.className = className;
+  params.style = style;
+  params.PlaceAt(at);
+  params.parent = parent;
+  return CreateWindow(params);
+}
+
+void BM_RepaintWindowWith120Children(benchmark::State& state) {
+  HeadlessHost host;
+  WindowClass frame{"BenchFrame", DefWindowProc};
+  frame.background = GetSysColorBrush(COLOR_BTNFACE);
+  WindowClass button{"BenchButton", ButtonLikeProc};
+  button.background = GetSysColorBrush(COLOR_BTNFACE);
+  RegisterClass(frame);
+  RegisterClass(button);
+  Hwnd main = MakeWindow("BenchFrame", WS_POPUP | WS_VISIBLE, Hwnd{}, {0, 0, 800, 500});
+  for (int i = 0; i < 120; ++i) {
+    int x = 10 + (i % 10) * 78, y = 10 + (i / 10) * 40;
+    MakeWindow("BenchButton", WS_CHILD | WS_VISIBLE, main, {x, y, x + 72, y + 32});
+  }
+  host.Pump();
+  for (auto _ : state) {
+    InvalidateTree(main);
+    host.Pump();
+  }
+  DestroyWindow(main);
+  UnregisterClass("BenchButton");
+  UnregisterClass("BenchFrame");
+}
+BENCHMARK(BM_RepaintWindowWith120Children)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qor::ui
+
+BENCHMARK_MAIN();
