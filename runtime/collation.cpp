@@ -5,6 +5,7 @@
 
 #include "runtime/case_tables.h"
 #include "window/platform/os/codepage.h"
+#include "window/platform/os/intl_profile.h"
 #include "window/platform/os/platform_text.h"
 
 namespace qor::rt {
@@ -94,7 +95,7 @@ void ApplyCollationSequence(CollationTable& table, std::string_view sequence) {
   for (size_t i = 0; i < listed.size(); ++i) table[static_cast<uint8_t>(listed[i])] = weights[i];
 }
 
-std::string PlatformCollationSequence() {
+std::string SortedByPlatform() {
   os::PlatformText platform;
   std::string order;
   for (int c = 1; c <= 254; ++c) {
@@ -102,6 +103,18 @@ std::string PlatformCollationSequence() {
     size_t at = order.size();
     while (at > 0 && platform.Compare(static_cast<uint8_t>(order[at - 1]), ch) > 0) --at;
     order.insert(order.begin() + static_cast<std::ptrdiff_t>(at), static_cast<char>(ch));
+  }
+  return order;
+}
+
+std::string PlatformCollationSequence() {
+  // Sorting takes some 32,000 comparisons: keep the order while the locale is the same.
+  static std::string localeName;
+  static std::string order;
+  std::string name = os::EffectiveLocaleName("LC_COLLATE");
+  if (order.empty() || name != localeName) {
+    order = SortedByPlatform();
+    localeName = name;
   }
   return order;
 }

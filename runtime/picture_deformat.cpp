@@ -42,7 +42,8 @@ std::string DeformatNumber(const CompiledPicture& picture, std::string_view text
   bool negative = false;
   bool keyIn = picture.Kind() == PictureKind::kKeyIn;
   size_t pos = 0;
-  for (size_t i = 0; i < picture.CellCount() && pos < text.size(); ++i) {
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count && pos < text.size(); ++i) {
     const PictureCell& cell = picture.cells[i];
     if (cell.code == kCellImpliedPoint) {  // takes no position of the text
       out += '.';

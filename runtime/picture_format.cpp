@@ -18,7 +18,8 @@ struct DigitLayout {
 DigitLayout CountDigitCells(const CompiledPicture& picture) {
   DigitLayout layout;
   bool fraction = false;
-  for (size_t i = 0; i < picture.CellCount(); ++i) {
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count; ++i) {
     uint8_t code = picture.cells[i].code;
     if (code == kCellPoint || code == kCellImpliedPoint) fraction = true;
     if (IsDigitCell(code)) ++(fraction ? layout.places : layout.integerCells);
@@ -42,7 +43,8 @@ class NumericFormatter {
 
   std::string Run() {
     if (picture_.BlankWhenZero() && value_.digits.empty()) return std::string(picture_.Width(), ' ');
-    for (size_t i = 0; i < picture_.CellCount(); ++i) Cell(picture_.cells[i]);
+    size_t count = picture_.CellCount();
+    for (size_t i = 0; i < count; ++i) Cell(picture_.cells[i]);
     Flush();
     return out_;
   }
@@ -145,7 +147,8 @@ std::string ThreeDigits(int n) {
 std::string FormatScientific(const CompiledPicture& picture, const DigitString& input) {
   int mantissa = 0, fraction = 0;
   bool afterPoint = false;
-  for (size_t i = 0; i < picture.CellCount(); ++i) {
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count; ++i) {
     const PictureCell& cell = picture.cells[i];
     if (cell.code == kCellPoint) afterPoint = true;
     if (cell.code == kCellLiteral) break;
@@ -158,7 +161,7 @@ std::string FormatScientific(const CompiledPicture& picture, const DigitString& 
   std::string out;
   int digitIndex = 0, exponentIndex = 0;
   bool inExponent = false;
-  for (size_t i = 0; i < picture.CellCount(); ++i) {
+  for (size_t i = 0; i < count; ++i) {
     const PictureCell& cell = picture.cells[i];
     char c = static_cast<char>(cell.character);
     if (cell.code == kCellSign) {
@@ -186,7 +189,8 @@ std::string FormatScientific(const CompiledPicture& picture, const DigitString& 
 std::string FormatKeyIn(const CompiledPicture& picture, std::string_view text) {
   std::string out;
   size_t next = 0;
-  for (size_t i = 0; i < picture.CellCount(); ++i) {
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count; ++i) {
     const PictureCell& cell = picture.cells[i];
     if (cell.code == kCellLiteral) {
       out += static_cast<char>(cell.character);

@@ -8,9 +8,9 @@ namespace qor::rt {
 namespace {
 
 // Length of the run of cells with the same code starting at `start`.
-size_t RunLength(const CompiledPicture& picture, size_t start) {
+size_t RunLength(const CompiledPicture& picture, size_t start, size_t count) {
   size_t end = start;
-  while (end < picture.CellCount() && picture.cells[end].code == picture.cells[start].code) ++end;
+  while (end < count && picture.cells[end].code == picture.cells[start].code) ++end;
   return end - start;
 }
 
@@ -50,9 +50,10 @@ std::string FormatDate(const CompiledPicture& picture, int32_t date) {
   CalendarParts parts;
   if (date == 0 || CalendarPartsOf(date, parts) != 0) return std::string(picture.Width(), ' ');
   std::string out;
-  for (size_t i = 0; i < picture.CellCount();) {
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count;) {
     const PictureCell& cell = picture.cells[i];
-    size_t run = RunLength(picture, i);
+    size_t run = RunLength(picture, i, count);
     switch (cell.code) {
       case kCellMonth: AppendField(out, picture, i, run, parts.month); break;
       case kCellDay: AppendField(out, picture, i, run, parts.day); break;
@@ -69,23 +70,24 @@ std::string FormatTime(const CompiledPicture& picture, int32_t time) {
   TimeParts parts;
   if (time == 0 || TimePartsOf(time, parts) != 0) return std::string(picture.Width(), ' ');
   bool twelveHour = false;
-  for (size_t i = 0; i < picture.CellCount(); ++i) twelveHour = twelveHour || picture.cells[i].code == kCellAmPm;
+  size_t count = picture.CellCount();
+  for (size_t i = 0; i < count; ++i) twelveHour = twelveHour || picture.cells[i].code == kCellAmPm;
   const Locale& locale = CurrentLocale();
   bool platform = picture.number == 7 || picture.number == 8;
   const std::string& marker = parts.hours >= 12 ? (platform ? locale.platformPm : locale.pm)
                                                 : (platform ? locale.platformAm : locale.am);
   std::string out;
-  for (size_t i = 0; i < picture.CellCount();) {
+  for (size_t i = 0; i < count;) {
     const PictureCell& cell = picture.cells[i];
-    size_t run = RunLength(picture, i);
+    size_t run = RunLength(picture, i, count);
     switch (cell.code) {
       case kCellHour: AppendField(out, picture, i, run, twelveHour ? Hour12(parts.hours) : parts.hours); break;
       case kCellMinute: AppendField(out, picture, i, run, parts.minutes); break;
       case kCellSecond: AppendField(out, picture, i, run, parts.seconds); break;
       case kCellAmPm:
         out += marker.empty() ? ' ' : marker[0];
-        if (i + 1 < picture.CellCount()) out += marker.size() > 1 ? marker[1] : ' ';
-        run = i + 1 < picture.CellCount() ? 2 : 1;
+        if (i + 1 < count) out += marker.size() > 1 ? marker[1] : ' ';
+        run = i + 1 < count ? 2 : 1;
         break;
       default: AppendCharacters(out, picture, i, run); break;
     }

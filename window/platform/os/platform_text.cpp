@@ -10,23 +10,37 @@
 namespace qor::os {
 namespace {
 
-locale_t OpenCategory(locale_t base, int mask, const char* variable) {
-  std::string name = EffectiveLocaleName(variable);
+locale_t OpenCategory(locale_t base, int mask, const std::string& name) {
   locale_t loc = newlocale(mask, name.c_str(), base);
   return loc != static_cast<locale_t>(0) ? loc : base;
 }
 
+// Opening a locale is slow, so the last one opened is kept for as long as the
+// process's locale settings name the same one.
+struct OpenedLocale {
+  std::string ctype;
+  std::string collate;
+  locale_t locale = static_cast<locale_t>(0);
+};
+
+locale_t UserLocale() {
+  static OpenedLocale opened;
+  std::string ctype = EffectiveLocaleName("LC_CTYPE");
+  std::string collate = EffectiveLocaleName("LC_COLLATE");
+  if (opened.locale != static_cast<locale_t>(0) && opened.ctype == ctype && opened.collate == collate)
+    return opened.locale;
+  if (opened.locale != static_cast<locale_t>(0)) freelocale(opened.locale);
+  locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  loc = OpenCategory(loc, LC_CTYPE_MASK, ctype);
+  opened = {ctype, collate, OpenCategory(loc, LC_COLLATE_MASK, collate)};
+  return opened.locale;
+}
+
 }  // namespace
 
-PlatformText::PlatformText() {
-  locale_ = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
-  locale_ = OpenCategory(locale_, LC_CTYPE_MASK, "LC_CTYPE");
-  locale_ = OpenCategory(locale_, LC_COLLATE_MASK, "LC_COLLATE");
-}
+PlatformText::PlatformText() : locale_(UserLocale()) {}
 
-PlatformText::~PlatformText() {
-  if (locale_ != static_cast<locale_t>(0)) freelocale(locale_);
-}
+PlatformText::~PlatformText() = default;
 
 bool PlatformText::IsAlpha(uint8_t ansi) const {
   return iswalpha_l(static_cast<wint_t>(AnsiToUnicode(ansi)), locale_) != 0;

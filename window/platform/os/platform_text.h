@@ -11,7 +11,7 @@ namespace qor::os {
 
 class PlatformText {
  public:
-  PlatformText();  // opens the user's locale; the C locale when it is unknown
+  PlatformText();  // the user's locale; the C locale when it is unknown
   ~PlatformText();
   PlatformText(const PlatformText&) = delete;
   PlatformText& operator=(const PlatformText&) = delete;
