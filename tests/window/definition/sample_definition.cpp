@@ -10,7 +10,8 @@ ControlRecord Control(uint8_t type, int32_t number) {
   ControlRecord control;
   control.type = type;
   control.number = number;
-  control.at = {number, 2 * number, 30, 10};
+  // Positions follow the number so that each control is told apart; wrapped, not overflowed.
+  control.at = {number, static_cast<int32_t>(2u * static_cast<uint32_t>(number)), 30, 10};
   return control;
 }
 
