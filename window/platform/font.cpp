@@ -52,6 +52,16 @@ Pixel Mix(Pixel under, ColorRef color, unsigned coverage) {
          Blend(under & 0xFF, GetBValue(color), coverage);
 }
 
+// The face's underline (its centre given below the baseline) in whole rows of the cell.
+UnderlineStroke UnderlineOf(FT_Face face, const TextMetrics& metrics) {
+  if (!FT_IS_SCALABLE(face)) return {metrics.ascent + 1, 1};
+  double scale = face->size->metrics.y_scale / 65536.0 / 64.0;
+  int thickness = std::max(1, static_cast<int>(std::lround(face->underline_thickness * scale)));
+  double centre = -face->underline_position * scale;
+  int top = metrics.ascent + std::max(0, static_cast<int>(std::lround(centre - thickness / 2.0)));
+  return {std::min(top, metrics.height - thickness), thickness};
+}
+
 }  // namespace
 
 class Font {
@@ -76,11 +86,13 @@ class Font {
     metrics_.descent = RoundUp(-face_->size->metrics.descender);
     metrics_.height = metrics_.ascent + metrics_.descent;
     metrics_.averageCharWidth = GlyphFor('x').advance;
+    underline_ = UnderlineOf(face_, metrics_);
     return true;
   }
 
   const std::string& Family() const { return family_; }
   const TextMetrics& Metrics() const { return metrics_; }
+  const UnderlineStroke& Underline() const { return underline_; }
 
   int Width(std::string_view text) {
     std::lock_guard lock(mutex_);
@@ -147,6 +159,7 @@ class Font {
   std::unordered_map<char32_t, Glyph> glyphs_;
   std::string family_;
   TextMetrics metrics_;
+  UnderlineStroke underline_;
 };
 
 FontHandle CreateFontIndirect(const LogFont& description) {
@@ -179,6 +192,13 @@ bool GetTextMetrics(Hdc dc, TextMetrics* metrics) {
   Font* font = dc && metrics ? FontOf(dc) : nullptr;
   if (!font) return false;
   *metrics = font->Metrics();
+  return true;
+}
+
+bool GetUnderlineStroke(Hdc dc, UnderlineStroke* stroke) {
+  Font* font = dc && stroke ? FontOf(dc) : nullptr;
+  if (!font) return false;
+  *stroke = font->Underline();
   return true;
 }
 

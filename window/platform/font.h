@@ -28,6 +28,13 @@ struct TextMetrics {
   int averageCharWidth = 0;
 };
 
+// Where an underline goes in a text cell: `top` rows below the cell's top, `thickness`
+// rows thick (the font's own underline, at least one row).
+struct UnderlineStroke {
+  int top = 0;
+  int thickness = 1;
+};
+
 class Font;
 using FontHandle = std::shared_ptr<Font>;
 
@@ -39,6 +46,7 @@ std::string FontFamily(const FontHandle& font);
 // The font a context draws text with (none selected: a default); returns the one before.
 FontHandle SelectFont(Hdc dc, FontHandle font);
 bool GetTextMetrics(Hdc dc, TextMetrics* metrics);
+bool GetUnderlineStroke(Hdc dc, UnderlineStroke* stroke);
 // Width and height of a single line of text, without drawing it.
 bool GetTextExtentPoint32(Hdc dc, std::string_view text, Size* size);
 // Draws a single line with its cell's top left at (x, y) in the text colour; with OPAQUE

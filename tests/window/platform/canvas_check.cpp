@@ -23,4 +23,23 @@ std::vector<std::string> Picture(const Canvas& canvas, const Rect& area, const s
   return rows;
 }
 
+Rect InkBounds(const Canvas& canvas, const Rect& area, ColorRef background) {
+  Rect bounds;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (ColorFromPixel(canvas.At(x, y)) == background) continue;
+      bounds = Union(bounds, {x, y, x + 1, y + 1});
+    }
+  }
+  return bounds;
+}
+
+int InkCount(const Canvas& canvas, const Rect& area, ColorRef background) {
+  int count = 0;
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) count += ColorFromPixel(canvas.At(x, y)) != background;
+  }
+  return count;
+}
+
 }  // namespace qor::ui::testing

@@ -19,4 +19,10 @@ DeviceContext CanvasContext(int width, int height, Point origin = {}, Rect clip 
 // any other colour '?'.
 std::vector<std::string> Picture(const Canvas& canvas, const Rect& area, const std::map<ColorRef, char>& letters);
 
+// The smallest rectangle holding every pixel of `area` that is not `background`; empty
+// when there is none.
+Rect InkBounds(const Canvas& canvas, const Rect& area, ColorRef background = RGB(255, 255, 255));
+// How many pixels of `area` are not `background`.
+int InkCount(const Canvas& canvas, const Rect& area, ColorRef background = RGB(255, 255, 255));
+
 }  // namespace qor::ui::testing
