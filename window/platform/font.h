@@ -11,14 +11,25 @@
 
 namespace qor::ui {
 
+inline constexpr int FW_THIN = 100;
+inline constexpr int FW_LIGHT = 300;
 inline constexpr int FW_NORMAL = 400;
+inline constexpr int FW_MEDIUM = 500;
+inline constexpr int FW_SEMIBOLD = 600;
 inline constexpr int FW_BOLD = 700;
+inline constexpr int FW_HEAVY = 900;
 
+// A font asked for. `height` in pixels (see above; 0: 10 points at the logical
+// resolution). `weight` 100 to 900: a bold face from 600 (emboldened if there is none).
+// `escapement`: the angle text runs at, tenths of a degree counter-clockwise (900 reads
+// from bottom to top). `orientation` is kept but glyphs always turn with the text.
 struct LogFont {
   int height = 0;
   int weight = FW_NORMAL;
   bool italic = false;
   std::string face;
+  int escapement = 0;
+  int orientation = 0;
 };
 
 struct TextMetrics {
@@ -50,7 +61,9 @@ bool GetUnderlineStroke(Hdc dc, UnderlineStroke* stroke);
 // Width and height of a single line of text, without drawing it.
 bool GetTextExtentPoint32(Hdc dc, std::string_view text, Size* size);
 // Draws a single line with its cell's top left at (x, y) in the text colour; with OPAQUE
-// background mode the cell is filled with the background colour first.
+// background mode the cell is filled with the background colour first. With a font that
+// has an escapement, the line and its cell turn about (x, y): at 900 the text goes up
+// from (x, y) and the cell lies to the right of that line.
 bool TextOut(Hdc dc, int x, int y, std::string_view text);
 
 }  // namespace qor::ui
