@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "window/platform/begin_paint.h"
+#include "window/platform/brush.h"
 #include "window/platform/focus.h"
 #include "window/platform/host.h"
 #include "window/platform/keys.h"
@@ -11,6 +12,7 @@
 #include "window/platform/messages.h"
 #include "window/platform/paint.h"
 #include "window/platform/registry.h"
+#include "window/platform/system_colors.h"
 #include "window/platform/window.h"
 
 namespace qor::ui {
@@ -53,6 +55,16 @@ LResult TextLength(Hwnd hwnd) {
   return window ? static_cast<LResult>(window->text.size()) : 0;
 }
 
+// The colours a control paints in when its parent has no others for it.
+LResult DefaultControlColors(WParam wParam) {
+  Hdc dc = reinterpret_cast<Hdc>(wParam);
+  if (dc) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  }
+  return static_cast<LResult>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
 }  // namespace
 
 LResult DefWindowProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
@@ -88,6 +100,9 @@ LResult DefWindowProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam)
       return EraseWithClassBackground(hwnd, reinterpret_cast<Hdc>(wParam));
     case WM_QUERYENDSESSION:
       return 1;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      return DefaultControlColors(wParam);
     default:
       return 0;
   }

@@ -3,6 +3,8 @@
 // were written against; private messages of the runtime start at WM_USER.
 #include <cstdint>
 
+#include "window/platform/types.h"
+
 namespace qor::ui {
 
 // Life of a window.
@@ -26,7 +28,11 @@ inline constexpr uint32_t WM_ERASEBKGND = 0x0014;
 inline constexpr uint32_t WM_ENDSESSION = 0x0016;     // wParam: the session ends; lParam: ENDSESSION_*
 inline constexpr uint32_t WM_SHOWWINDOW = 0x0018;     // wParam: shown
 inline constexpr uint32_t WM_SETCURSOR = 0x0020;
+inline constexpr uint32_t WM_SETFONT = 0x0030;        // wParam: Font* (the caller keeps it alive), lParam: redraw
+inline constexpr uint32_t WM_GETFONT = 0x0031;        // result: the Font* set, 0 for the default
+inline constexpr uint32_t WM_NOTIFY = 0x004E;         // wParam: control id, lParam: NotifyHeader*
 inline constexpr uint32_t WM_NCDESTROY = 0x0082;      // the last message a window receives
+inline constexpr uint32_t WM_GETDLGCODE = 0x0087;     // result: DLGC_* (what a control wants of a dialog)
 
 // Keyboard.
 inline constexpr uint32_t WM_KEYDOWN = 0x0100;        // wParam: key code, lParam: repeat/flags
@@ -38,6 +44,13 @@ inline constexpr uint32_t WM_SYSCHAR = 0x0106;
 inline constexpr uint32_t WM_COMMAND = 0x0111;        // wParam: notification<<16 | id, lParam: control
 inline constexpr uint32_t WM_SYSCOMMAND = 0x0112;     // wParam: SC_*
 inline constexpr uint32_t WM_TIMER = 0x0113;          // wParam: timer id, lParam: TimerProc or 0
+
+// Colours of a control, asked of its parent before it paints: wParam the context (Hdc),
+// lParam the control; the parent sets text and background colours on the context and
+// returns the brush for the background. The default procedure answers with the button
+// face and the window text colour.
+inline constexpr uint32_t WM_CTLCOLORBTN = 0x0135;
+inline constexpr uint32_t WM_CTLCOLORSTATIC = 0x0138;
 
 // Mouse. wParam: MK_* flags; lParam: position in the client area (PackPoint).
 inline constexpr uint32_t WM_MOUSEMOVE = 0x0200;
@@ -54,6 +67,19 @@ inline constexpr uint32_t WM_CAPTURECHANGED = 0x0215;  // lParam: the window gai
 
 // Private messages of a window class start here.
 inline constexpr uint32_t WM_USER = 0x0400;
+
+// WM_GETDLGCODE answers.
+inline constexpr uint32_t DLGC_DEFPUSHBUTTON = 0x0010;    // the default push button
+inline constexpr uint32_t DLGC_UNDEFPUSHBUTTON = 0x0020;  // a push button that is not the default
+inline constexpr uint32_t DLGC_STATIC = 0x0100;           // takes no input (static text, group box)
+inline constexpr uint32_t DLGC_BUTTON = 0x2000;           // a button
+
+// The header of every WM_NOTIFY.
+struct NotifyHeader {
+  Hwnd from;           // the control that notifies
+  uintptr_t id = 0;    // its id (for a tool tip: the tool's handle value)
+  uint32_t code = 0;   // what happened; the codes are negative numbers stored unsigned
+};
 
 // WM_ACTIVATE states.
 inline constexpr uint32_t WA_INACTIVE = 0;

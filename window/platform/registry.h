@@ -39,6 +39,7 @@ struct WindowRecord {
   bool eraseBackground = false;  // the next painting erases first (WM_ERASEBKGND)
   bool destroying = false;
   bool created = false;        // WM_CREATE accepted
+  bool mouseTransparent = false;  // the mouse passes through to what lies beneath
 };
 
 // All windows and classes of the process.

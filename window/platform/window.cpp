@@ -8,6 +8,7 @@
 #include "window/platform/message_loop.h"
 #include "window/platform/messages.h"
 #include "window/platform/registry.h"
+#include "window/platform/system_classes.h"
 #include "window/platform/thread_queue.h"
 #include "window/platform/timers.h"
 #include "window/platform/window_attributes.h"
@@ -117,6 +118,7 @@ void RemoveRecords(const std::vector<Hwnd>& subtree) {
 }  // namespace
 
 Hwnd CreateWindow(const CreateParams& params) {
+  RegisterSystemClassNamed(params.className);  // the system's classes come on first use
   Hwnd hwnd = AddWindowRecord(params);
   if (!hwnd) return hwnd;
   CurrentHost().WindowChanged(hwnd, WindowChange::Created);

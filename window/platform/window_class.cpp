@@ -1,6 +1,7 @@
 #include "window/platform/window_class.h"
 
 #include "window/platform/registry.h"
+#include "window/platform/system_classes.h"
 
 namespace qor::ui {
 
@@ -28,6 +29,11 @@ bool UnregisterClass(std::string_view name) {
 }
 
 std::optional<WindowClass> GetClassInfo(std::string_view name) {
+  {
+    RegistryLock lock(TheRegistry().mutex);
+    if (auto record = FindClass(name)) return record->description;
+  }
+  if (!RegisterSystemClassNamed(name)) return std::nullopt;
   RegistryLock lock(TheRegistry().mutex);
   auto record = FindClass(name);
   if (!record) return std::nullopt;

@@ -30,7 +30,8 @@ struct WindowClass {
 bool RegisterClass(const WindowClass& description);
 // Removes a class. Fails while windows of the class exist or when there is no such class.
 bool UnregisterClass(std::string_view name);
-// The description of a registered class, for superclassing.
+// The description of a registered class, for superclassing. The system's own classes
+// ("button", "Static", the tool tip) are registered on the spot when asked for.
 std::optional<WindowClass> GetClassInfo(std::string_view name);
 
 // The class name a window was created with (as registered), "" for no window.

@@ -78,7 +78,7 @@ void Restack(Hwnd hwnd, Hwnd insertAfter) {
 Hwnd ChildAt(WindowRecord& window, Point screen) {
   for (Hwnd childHandle : window.children) {
     WindowRecord* child = FindWindow(childHandle);
-    if (!child || !(child->style & WS_VISIBLE)) continue;
+    if (!child || !(child->style & WS_VISIBLE) || child->mouseTransparent) continue;
     Rect placed = child->rect;
     Point parentOrigin = ClientOriginLocked(window);
     if (!placed.Offset(parentOrigin.x, parentOrigin.y).Contains(screen)) continue;
@@ -182,11 +182,19 @@ Hwnd WindowFromPoint(Point screen) {
   RegistryLock lock(TheRegistry().mutex);
   for (Hwnd topHandle : TheRegistry().topLevel) {
     WindowRecord* top = FindWindow(topHandle);
-    if (!top || !(top->style & WS_VISIBLE) || !top->rect.Contains(screen)) continue;
+    if (!top || !(top->style & WS_VISIBLE) || top->mouseTransparent || !top->rect.Contains(screen)) continue;
     if (top->style & WS_DISABLED) return Hwnd{};
     return ChildAt(*top, screen);
   }
   return Hwnd{};
+}
+
+bool SetMouseTransparent(Hwnd hwnd, bool transparent) {
+  RegistryLock lock(TheRegistry().mutex);
+  WindowRecord* window = FindWindow(hwnd);
+  if (!window) return false;
+  window->mouseTransparent = transparent;
+  return true;
 }
 
 bool InClientArea(Hwnd hwnd, Point screen) {

@@ -42,8 +42,12 @@ bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int width, int heig
 bool BringWindowToTop(Hwnd hwnd);
 
 // The visible, enabled window under a screen point, deepest child first; a disabled
-// child passes the point to its parent, a disabled top-level window to nobody.
+// child passes the point to its parent, a disabled top-level window to nobody. A window
+// transparent to the mouse is passed over: the point goes to what lies beneath it.
 Hwnd WindowFromPoint(Point screen);
+// Makes the mouse pass through a window (a group box's frame, a static text, a tool
+// tip) to the sibling or parent beneath it.
+bool SetMouseTransparent(Hwnd hwnd, bool transparent);
 // True if the screen point lies in the window's client area.
 bool InClientArea(Hwnd hwnd, Point screen);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "window/platform/button_control.h"
 #include "window/platform/focus.h"
 #include "window/platform/input.h"
 
@@ -28,6 +29,10 @@ constexpr Named kNames[] = {
     {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"}, {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"},
     {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"}, {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"},
     {WM_CAPTURECHANGED, "WM_CAPTURECHANGED"}, {WM_ERASEBKGND, "WM_ERASEBKGND"},
+    {WM_NOTIFY, "WM_NOTIFY"},         {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_SETFONT, "WM_SETFONT"},
+    {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
+    {BM_GETSTATE, "BM_GETSTATE"},     {BM_SETSTATE, "BM_SETSTATE"},     {BM_SETSTYLE, "BM_SETSTYLE"},
+    {BM_CLICK, "BM_CLICK"},
 };
 
 bool IsMouse(uint32_t m) { return m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK; }
@@ -69,8 +74,17 @@ void MessageLog::Record(Hwnd hwnd, uint32_t message, WParam wParam, LParam lPara
     case WM_MOVE:
       entry += " " + std::to_string(LowWordSigned(lParam)) + "," + std::to_string(HighWordSigned(lParam));
       break;
+    case WM_COMMAND:
+      entry += " " + std::to_string(LowWord(wParam)) + " " + std::to_string(HighWord(wParam)) + " " +
+               NameOf(Hwnd::FromParam(static_cast<uintptr_t>(lParam)));
+      break;
+    case WM_NOTIFY:
+      entry += " " + std::to_string(static_cast<int32_t>(reinterpret_cast<const NotifyHeader*>(lParam)->code));
+      break;
     case WM_SHOWWINDOW:
     case WM_ENABLE:
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
     case WM_TIMER:
     case WM_ENDSESSION:
       entry += " " + std::to_string(wParam);

@@ -1,0 +1,206 @@
+// The tool tip: shown after the mouse rests on a tool, its text asked of the owner each
+// time, hidden when the mouse leaves or clicks; all on the virtual clock.
+#include "tests/window/platform/control_fixture.h"
+#include "window/platform/button_control.h"
+#include "window/platform/focus.h"
+#include "window/platform/message_loop.h"
+#include "window/platform/system_colors.h"
+#include "window/platform/tooltip_control.h"
+#include "window/platform/window.h"
+#include "window/platform/window_attributes.h"
+#include "window/platform/window_canvas.h"
+#include "window/platform/window_geometry.h"
+
+namespace qor::ui::testing {
+namespace {
+
+class ToolTipTest : public ControlTest {
+ protected:
+  void SetUp() override {
+    ControlTest::SetUp();
+    ok = MakeControl(kButtonClass, "ok", BS_PUSHBUTTON, {20, 20, 100, 46}, 72);
+    other = MakeControl(kButtonClass, "other", BS_PUSHBUTTON, {120, 20, 200, 46}, 73);
+    tip = ThreadToolTip();
+    ASSERT_TRUE(tip);
+    Log().Name(tip, "tip");
+    Log().react = [this](Hwnd, uint32_t message, WParam, LParam lParam) -> std::optional<LResult> {
+      auto* header = reinterpret_cast<NotifyHeader*>(lParam);
+      if (message != WM_NOTIFY || header->code != TTN_GETDISPINFO) return std::nullopt;
+      ++asks;
+      auto* asked = reinterpret_cast<ToolTipText*>(lParam);
+      asked->text = header->id == ok.AsParam() ? "V1 = V2" : "";
+      return 0;
+    };
+    ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(ok))), 1);
+  }
+
+  const ToolInfo& ToolFor(Hwnd tool) {
+    info.owner = main;
+    info.tool = tool;
+    return info;
+  }
+  bool Shown() { return IsWindowVisible(tip); }
+  void Rest(Hwnd over, Point at) {
+    host.MouseMove(over, at);
+    host.Pump();
+  }
+
+  Hwnd ok, other, tip;
+  ToolInfo info;
+  int asks = 0;
+};
+
+TEST_F(ToolTipTest, ShowsAfterTheMouseRestsForHalfASecondWithTheOwnersText) {
+  Rest(ok, {5, 5});
+  host.Advance(499);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(asks, 0);
+  host.Advance(1);
+  ASSERT_TRUE(Shown());
+  EXPECT_EQ(asks, 1);
+  EXPECT_EQ(GetWindowText(tip), "V1 = V2");
+  EXPECT_EQ(GetActiveWindow(), main);  // showing does not take activation
+  EXPECT_TRUE(GetWindowExStyle(tip) & WS_EX_TOPMOST);
+  // Below the cursor, and painted in the tip colours.
+  Point cursor = GetCursorPos();
+  Rect at = GetWindowRect(tip);
+  EXPECT_EQ(at.left, cursor.x);
+  EXPECT_GT(at.top, cursor.y);
+  EXPECT_GT(at.Width(), 30);
+  host.Pump();
+  EXPECT_EQ(ColorFromPixel(WindowCanvas(tip)->At(2, 1)), GetSysColor(COLOR_INFOBK));
+  EXPECT_EQ(ColorFromPixel(WindowCanvas(tip)->At(0, 0)), RGB(0, 0, 0));
+}
+
+TEST_F(ToolTipTest, EveryMoveStartsTheWaitAgain) {
+  Rest(ok, {5, 5});
+  host.Advance(300);
+  Rest(ok, {8, 5});
+  host.Advance(499);
+  EXPECT_FALSE(Shown());
+  host.Advance(1);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(ToolTipTest, LeavingHidesAndComingBackAsksForTheTextAgain) {
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  Rest(main, {250, 150});
+  host.Advance(100);
+  EXPECT_FALSE(Shown());
+  Rest(ok, {6, 6});
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(asks, 2);
+}
+
+TEST_F(ToolTipTest, TheOwnerHearsOfShowingAndHiding) {
+  Log().Ignore(WM_MOUSEMOVE);
+  Log().Ignore(WM_TIMER);
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  Rest(main, {250, 150});
+  host.Advance(100);
+  Sequence notes;
+  for (const std::string& entry : Take()) {
+    if (entry.starts_with("main WM_NOTIFY")) notes.push_back(entry);
+  }
+  EXPECT_EQ(notes, (Sequence{"main WM_NOTIFY -520", "main WM_NOTIFY -521", "main WM_NOTIFY -522"}));
+}
+
+TEST_F(ToolTipTest, AClickHidesItUntilTheMouseLeavesTheTool) {
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  host.Click(ok, {5, 5});
+  host.Pump();
+  EXPECT_FALSE(Shown());
+  Rest(ok, {7, 7});
+  host.Advance(2000);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(asks, 1);
+}
+
+TEST_F(ToolTipTest, AClickBeforeTheDelayKeepsItAway) {
+  Rest(ok, {5, 5});
+  host.Advance(200);
+  host.MouseDown(ok, {5, 5});
+  host.Pump();
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());
+  host.MouseUp(ok, {5, 5});
+  host.Pump();
+}
+
+TEST_F(ToolTipTest, ItPopsAfterFiveSeconds) {
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  host.Advance(4999);
+  EXPECT_TRUE(Shown());
+  host.Advance(1);
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(ToolTipTest, AnEmptyTextShowsNothingAndAToolWithoutATipGetsNone) {
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(other))), 1);
+  Rest(other, {5, 5});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(asks, 1);
+  Rest(main, {250, 150});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());
+  EXPECT_EQ(asks, 1);  // the main window is no tool: nobody was asked
+}
+
+TEST_F(ToolTipTest, FixedTextsNeedNoOwner) {
+  ToolInfo fixed;
+  fixed.tool = other;
+  fixed.text = "V1 = V3";
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&fixed)), 1);
+  Rest(other, {5, 5});
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(GetWindowText(tip), "V1 = V3");
+  EXPECT_EQ(asks, 0);
+}
+
+TEST_F(ToolTipTest, RemovingAToolPutsItsProcedureBackAndDestroyingOneForgetsIt) {
+  WindowProc before = GetWindowProc(other);
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(other))), 1);
+  EXPECT_NE(GetWindowProc(other), before);
+  EXPECT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(other))), 0);  // once only
+  EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessage(tip, TTM_DELTOOL, 0, reinterpret_cast<LParam>(&ToolFor(other))), 1);
+  EXPECT_EQ(GetWindowProc(other), before);
+
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  DestroyWindow(ok);
+  EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  EXPECT_FALSE(Shown());
+}
+
+TEST_F(ToolTipTest, SwitchedOffItShowsNothing) {
+  SendMessage(tip, TTM_ACTIVATE, 0, 0);
+  Rest(ok, {5, 5});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());
+  SendMessage(tip, TTM_ACTIVATE, 1, 0);
+  Rest(ok, {6, 5});
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(ToolTipTest, OneTipPerThreadAndTheButtonStillWorksUnderIt) {
+  EXPECT_EQ(ThreadToolTip(), tip);
+  host.Click(ok, {5, 5});
+  host.Pump();
+  Sequence log = Take();
+  EXPECT_NE(std::find(log.begin(), log.end(), "main WM_COMMAND 72 0 ok"), log.end());
+}
+
+}  // namespace
+}  // namespace qor::ui::testing

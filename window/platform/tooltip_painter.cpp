@@ -1,0 +1,28 @@
+#include "window/platform/tooltip_painter.h"
+
+#include "window/platform/control_text.h"
+#include "window/platform/drawing.h"
+#include "window/platform/system_colors.h"
+
+namespace qor::ui {
+
+namespace {
+// Frame and margin between the window's edge and the text.
+constexpr int kMarginX = 4;
+constexpr int kMarginY = 2;
+}  // namespace
+
+Size ToolTipSizeFor(Size text) { return {text.cx + 2 * kMarginX, text.cy + 2 * kMarginY}; }
+
+void PaintToolTip(Hdc dc, const Rect& rect, std::string_view text, bool prefix) {
+  FillRect(dc, rect, GetSysColorBrush(COLOR_INFOBK));
+  FrameRect(dc, rect, GetSysColorBrush(COLOR_WINDOWFRAME));
+  ColorRef old = SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+  Rect inside{rect.left + kMarginX, rect.top + kMarginY, rect.right - kMarginX, rect.bottom - kMarginY};
+  CaptionFormat format;
+  format.prefix = prefix;
+  DrawCaption(dc, text, inside, format);
+  SetTextColor(dc, old);
+}
+
+}  // namespace qor::ui
