@@ -11,6 +11,7 @@
 namespace qor::ui {
 
 FontHandle CreateFontIndirect(const LogFont& description) {
+  if (description.height < -kLargestFontHeight || description.height > kLargestFontHeight) return nullptr;
   std::optional<FontFile> file = MatchFontFile(description.face, description.weight, description.italic);
   if (!file) return nullptr;
   auto font = std::make_shared<Font>();

@@ -49,7 +49,11 @@ struct UnderlineStroke {
 class Font;
 using FontHandle = std::shared_ptr<Font>;
 
-// Null if no font is installed at all or the file cannot be loaded.
+// Heights beyond this either way are refused (their glyphs would not fit in memory).
+inline constexpr int kLargestFontHeight = 4096;
+
+// Null if no font is installed at all, the file cannot be loaded, or the height is
+// beyond kLargestFontHeight.
 FontHandle CreateFontIndirect(const LogFont& description);
 // The family the face was matched to ("Liberation Sans" for "Arial").
 std::string FontFamily(const FontHandle& font);

@@ -2,6 +2,8 @@
 // about the top left of its cell.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "tests/window/platform/canvas_check.h"
 #include "window/platform/font.h"
 #include "window/platform/font_face.h"
@@ -140,6 +142,21 @@ TEST(FontStyle, OpaqueModeFillsTheTurnedCell) {
   EXPECT_EQ(InkBounds(*dc.canvas, dc.canvas->Bounds()), cell);
   EXPECT_EQ(ColorFromPixel(dc.canvas->At(cell.left, cell.top)), RGB(0, 0, 255));
   EXPECT_EQ(ColorFromPixel(dc.canvas->At(cell.right - 1, cell.bottom - 1)), RGB(0, 0, 255));
+}
+
+TEST(FontStyle, SizesBeyondReasonAreRefusedAndOddAnglesAndWeightsStillWork) {
+  for (int height : {INT_MIN, -kLargestFontHeight - 1, kLargestFontHeight + 1, INT_MAX}) {
+    EXPECT_EQ(CreateFontIndirect(LogFont{height, FW_NORMAL, false, "Arial"}), nullptr) << height;
+  }
+  EXPECT_NE(CreateFontIndirect(LogFont{-kLargestFontHeight, FW_NORMAL, false, "Arial"}), nullptr);
+  for (int weight : {INT_MIN, 0, 1000, INT_MAX}) {
+    EXPECT_NE(CreateFontIndirect(LogFont{-12, weight, false, "Arial"}), nullptr) << weight;
+  }
+  Drawn full(Make(FW_NORMAL, false, INT_MIN), "Hi");  // -214748364.8 degrees: some angle
+  EXPECT_FALSE(full.Ink().IsEmpty());
+  Drawn round(Make(FW_NORMAL, false, 7200), "Hi");  // two whole turns: not turned
+  EXPECT_FALSE(round.dc.font->Turned());
+  EXPECT_EQ(round.Ink(), Drawn(Make(FW_NORMAL, false), "Hi").Ink());
 }
 
 }  // namespace
