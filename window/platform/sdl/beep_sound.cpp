@@ -1,0 +1,61 @@
+#include "window/platform/sdl/beep_sound.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+namespace qor::ui {
+namespace {
+
+constexpr double kPitch = 880;        // Hz
+constexpr double kLength = 0.12;      // seconds
+constexpr double kFade = 0.01;        // seconds at either end, so that it does not click
+constexpr double kLoudness = 0.25;
+
+std::vector<int16_t> Tone(int rate) {
+  auto count = static_cast<size_t>(rate * kLength);
+  std::vector<int16_t> samples(count);
+  for (size_t i = 0; i < count; ++i) {
+    double t = static_cast<double>(i) / rate;
+    double envelope = std::min({1.0, t / kFade, (kLength - t) / kFade});
+    samples[i] = static_cast<int16_t>(32767 * kLoudness * envelope * std::sin(2 * M_PI * kPitch * t));
+  }
+  return samples;
+}
+
+}  // namespace
+
+BeepSound::~BeepSound() {
+  if (device_ != 0) SDL_CloseAudioDevice(device_);
+}
+
+bool BeepSound::Open() {
+  if (device_ != 0) return true;
+  if (failed_) return false;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    failed_ = true;
+    return false;
+  }
+  SDL_AudioSpec wanted{};
+  wanted.freq = 48000;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = 1;
+  wanted.samples = 1024;
+  SDL_AudioSpec got{};
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &got, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+  failed_ = device_ == 0;
+  rate_ = got.freq;
+  return !failed_;
+}
+
+bool BeepSound::Play() {
+  if (!Open()) return false;
+  std::vector<int16_t> samples = Tone(rate_);
+  SDL_ClearQueuedAudio(device_);
+  SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size() * sizeof(int16_t)));
+  SDL_PauseAudioDevice(device_, 0);
+  return true;
+}
+
+}  // namespace qor::ui
