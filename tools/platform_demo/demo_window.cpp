@@ -1,0 +1,117 @@
+#include "tools/platform_demo/demo_window.h"
+
+#include "tools/platform_demo/demo_message.h"
+#include "tools/platform_demo/turned_text.h"
+#include "window/platform/brush.h"
+#include "window/platform/default_proc.h"
+#include "window/platform/input.h"
+#include "window/platform/message_loop.h"
+#include "window/platform/messages.h"
+#include "window/platform/system_colors.h"
+#include "window/platform/window.h"
+#include "window/platform/window_attributes.h"
+#include "window/platform/window_class.h"
+#include "window/platform/window_geometry.h"
+
+namespace qor::tool {
+
+using namespace ui;
+
+namespace {
+
+constexpr const char* kMainClass = "QorPlatformDemo";
+constexpr int kClientWidth = 440;
+constexpr int kClientHeight = 250;
+constexpr uint32_t kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// Styles of the system classes.
+constexpr uint32_t kPushButton = 0x0000;
+constexpr uint32_t kDefaultPushButton = 0x0001;
+constexpr uint32_t kGroupBox = 0x0007;
+constexpr uint32_t kStaticLeft = 0x0000;
+constexpr uint32_t kStaticCentred = 0x0001;
+constexpr uint32_t kStaticRight = 0x0002;
+
+struct Child {
+  const char* className;
+  const char* text;
+  uint32_t style;
+  Rect at;
+  intptr_t id;
+};
+
+constexpr Child kChildren[] = {
+    {"button", "Actions", kGroupBox, {12, 8, 164, 150}, 0},
+    {"button", "&Message...", kDefaultPushButton | WS_TABSTOP, {26, 32, 150, 58}, kMessageButton},
+    {"button", "&Beep", kPushButton | WS_TABSTOP, {26, 68, 150, 94}, kBeepButton},
+    {"button", "&Close", kPushButton | WS_TABSTOP, {26, 104, 150, 130}, kCloseButton},
+    {"button", "Static texts", kGroupBox, {176, 8, 396, 150}, 0},
+    {"Static", "Left-aligned text", kStaticLeft, {188, 30, 384, 48}, 0},
+    {"Static", "Centred text", kStaticCentred, {188, 52, 384, 70}, 0},
+    {"Static", "Right-aligned text", kStaticRight, {188, 74, 384, 92}, 0},
+    {"Static", "A longer text is broken into lines at the spaces between its words.", kStaticLeft,
+     {188, 100, 384, 140}, 0},
+    {"Static", "Drawn by the platform layer: fonts, frames, edges and text, in software.", kStaticCentred,
+     {12, 170, 396, 206}, 0},
+    {"Static", "Press &Message... for a dialog, or Alt+F4 to close.", kStaticLeft, {12, 220, 396, 238}, 0},
+};
+
+LResult MainProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      switch (LowWord(wParam)) {
+        case kMessageButton: ShowDemoMessage(hwnd); return 0;
+        case kBeepButton: MessageBeep(); return 0;
+        case kCloseButton: DestroyWindow(hwnd); return 0;
+        default: return 0;
+      }
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProc(hwnd, message, wParam, lParam);
+  }
+}
+
+void CreateChildren(Hwnd main) {
+  for (const Child& child : kChildren) {
+    CreateParams params;
+    params.className = child.className;
+    params.title = child.text;
+    params.style = WS_CHILD | WS_VISIBLE | child.style;
+    params.PlaceAt(child.at);
+    params.parent = main;
+    params.id = child.id;
+    CreateWindow(params);
+  }
+  CreateTurnedText(main, "Turned 90 degrees", {408, 8, 432, 238});
+}
+
+}  // namespace
+
+bool RegisterDemoClasses() {
+  WindowClass main{kMainClass, MainProc};
+  main.background = GetSysColorBrush(COLOR_BTNFACE);
+  return (GetClassInfo(kMainClass) || RegisterClass(main)) && RegisterTurnedTextClass() && RegisterDemoMessageClass();
+}
+
+Hwnd CreateDemoWindow() {
+  Rect frame = FrameInsets(kMainStyle);
+  int width = kClientWidth + frame.left + frame.right;
+  int height = kClientHeight + frame.top + frame.bottom;
+  Size screen = ScreenSize();
+  CreateParams params;
+  params.className = kMainClass;
+  params.title = "Platform demo";
+  params.style = kMainStyle;
+  int left = (screen.cx - width) / 2;
+  int top = (screen.cy - height) / 2;
+  params.PlaceAt({left, top, left + width, top + height});
+  Hwnd main = CreateWindow(params);
+  if (!main) return main;
+  CreateChildren(main);
+  ShowWindow(main, SW_SHOW);
+  return main;
+}
+
+}  // namespace qor::tool

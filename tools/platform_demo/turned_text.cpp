@@ -1,0 +1,61 @@
+#include "tools/platform_demo/turned_text.h"
+
+#include "window/platform/begin_paint.h"
+#include "window/platform/brush.h"
+#include "window/platform/default_proc.h"
+#include "window/platform/font.h"
+#include "window/platform/messages.h"
+#include "window/platform/system_colors.h"
+#include "window/platform/window.h"
+#include "window/platform/window_attributes.h"
+#include "window/platform/window_class.h"
+#include "window/platform/window_geometry.h"
+
+namespace qor::tool {
+
+using namespace ui;
+
+namespace {
+
+constexpr const char* kTurnedTextClass = "QorTurnedText";
+
+void PaintTurnedText(Hwnd hwnd) {
+  PaintStruct paint;
+  Hdc dc = BeginPaint(hwnd, &paint);
+  std::string text = GetWindowText(hwnd);
+  Rect client = GetClientRect(hwnd);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+  Size extent;
+  GetTextExtentPoint32(dc, text, &extent);
+  TextOut(dc, (client.Width() - extent.cx) / 2, (client.Height() - extent.cy) / 2, text);
+  EndPaint(hwnd, &paint);
+}
+
+LResult TurnedTextProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  if (message == WM_PAINT) {
+    PaintTurnedText(hwnd);
+    return 0;
+  }
+  return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool RegisterTurnedTextClass() {
+  WindowClass turned{kTurnedTextClass, TurnedTextProc};
+  turned.background = GetSysColorBrush(COLOR_BTNFACE);
+  return GetClassInfo(kTurnedTextClass) || RegisterClass(turned);
+}
+
+Hwnd CreateTurnedText(Hwnd parent, const std::string& text, const Rect& at) {
+  CreateParams params;
+  params.className = kTurnedTextClass;
+  params.title = text;
+  params.style = WS_CHILD | WS_VISIBLE;
+  params.PlaceAt(at);
+  params.parent = parent;
+  return CreateWindow(params);
+}
+
+}  // namespace qor::tool
