@@ -21,7 +21,7 @@ using namespace ui;
 namespace {
 
 constexpr const char* kMessageClass = "QorDemoMessage";
-constexpr uint32_t kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr uint32_t kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr int kClientWidth = 300;
 constexpr int kClientHeight = 104;
 constexpr intptr_t kOk = 1;

@@ -19,16 +19,24 @@ namespace {
 
 constexpr const char* kTurnedTextClass = "QorTurnedText";
 
+FontHandle TurnedFont() {
+  static FontHandle font = CreateFontIndirect(LogFont{.height = -13, .face = "Arial", .escapement = 900});
+  return font;
+}
+
+// The text goes up from its start point, its cell to the right of it: centred, it starts
+// half its length below the middle and half its height left of it.
 void PaintTurnedText(Hwnd hwnd) {
   PaintStruct paint;
   Hdc dc = BeginPaint(hwnd, &paint);
   std::string text = GetWindowText(hwnd);
   Rect client = GetClientRect(hwnd);
+  SelectFont(dc, TurnedFont());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   Size extent;
   GetTextExtentPoint32(dc, text, &extent);
-  TextOut(dc, (client.Width() - extent.cx) / 2, (client.Height() - extent.cy) / 2, text);
+  TextOut(dc, (client.Width() - extent.cy) / 2, (client.Height() + extent.cx) / 2, text);
   EndPaint(hwnd, &paint);
 }
 

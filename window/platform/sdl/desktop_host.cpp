@@ -107,7 +107,10 @@ void DesktopHost::Present() {
     changes.swap(changes_);
   }
   std::erase_if(windows_, [](const auto& entry) { return !IsWindow(Hwnd{entry.first}); });
-  for (Hwnd top : GetChildren(Hwnd{})) {
+  // Bottom first, so that windows made together stack on the desktop as in the core.
+  std::vector<Hwnd> tops = GetChildren(Hwnd{});
+  for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
+    Hwnd top = *it;
     auto changed = changes.find(top.value);
     bool isNew = !Find(top);
     if (changed == changes.end() && !isNew) continue;
