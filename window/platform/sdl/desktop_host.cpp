@@ -47,6 +47,11 @@ bool DesktopHost::Start(std::string* error) {
     return false;
   }
   sdlStarted_ = true;
+  // On X11 the canvases go straight to the server (shared memory images). Left to itself
+  // SDL would put them through an OpenGL texture, which costs a GL context (most of a
+  // second on a software rasteriser) and gains a plain 2-D program nothing. Wayland has
+  // no such path, so SDL's choice stands there.
+  if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   wakeEvent_ = SDL_RegisterEvents(1);
   if (wakeEvent_ == static_cast<uint32_t>(-1) || !wake_.Start(wakeEvent_)) {
     if (error) *error = "cannot make the wake-up channel";
