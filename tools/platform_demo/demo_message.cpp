@@ -1,5 +1,6 @@
 #include "tools/platform_demo/demo_message.h"
 
+#include "tools/platform_demo/demo_scale.h"
 #include "tools/platform_demo/demo_window.h"
 #include "window/platform/begin_paint.h"
 #include "window/platform/brush.h"
@@ -33,7 +34,7 @@ void CreateDialogControls(Hwnd dialog) {
   text.className = "Static";
   text.title = "The platform layer drew this dialog, its icon and its button.";
   text.style = WS_CHILD | WS_VISIBLE | kStaticLeft;
-  text.PlaceAt({64, 18, 288, 54});
+  text.PlaceAt(Scaled(Rect{64, 18, 288, 54}));
   text.parent = dialog;
   CreateWindow(text);
 
@@ -41,7 +42,7 @@ void CreateDialogControls(Hwnd dialog) {
   ok.className = "button";
   ok.title = "OK";
   ok.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | kDefaultPushButton;
-  ok.PlaceAt({110, 66, 190, 92});
+  ok.PlaceAt(Scaled(Rect{110, 66, 190, 92}));
   ok.parent = dialog;
   ok.id = kOk;
   SetFocus(CreateWindow(ok));
@@ -75,8 +76,8 @@ bool RegisterDemoMessageClass() {
 
 Hwnd CreateDemoMessage(Hwnd owner) {
   Rect frame = FrameInsets(kDialogStyle);
-  int width = kClientWidth + frame.left + frame.right;
-  int height = kClientHeight + frame.top + frame.bottom;
+  int width = Scaled(kClientWidth) + frame.left + frame.right;
+  int height = Scaled(kClientHeight) + frame.top + frame.bottom;
   Rect over = GetWindowRect(owner);
   int left = over.left + (over.Width() - width) / 2;
   int top = over.top + (over.Height() - height) / 2;

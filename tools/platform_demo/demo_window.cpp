@@ -1,6 +1,7 @@
 #include "tools/platform_demo/demo_window.h"
 
 #include "tools/platform_demo/demo_message.h"
+#include "tools/platform_demo/demo_scale.h"
 #include "tools/platform_demo/turned_text.h"
 #include "window/platform/brush.h"
 #include "window/platform/default_proc.h"
@@ -79,12 +80,12 @@ void CreateChildren(Hwnd main) {
     params.className = child.className;
     params.title = child.text;
     params.style = WS_CHILD | WS_VISIBLE | child.style;
-    params.PlaceAt(child.at);
+    params.PlaceAt(Scaled(child.at));
     params.parent = main;
     params.id = child.id;
     CreateWindow(params);
   }
-  CreateTurnedText(main, "Turned 90 degrees", {408, 8, 432, 238});
+  CreateTurnedText(main, "Turned 90 degrees", Scaled(Rect{408, 8, 432, 238}));
 }
 
 }  // namespace
@@ -97,8 +98,8 @@ bool RegisterDemoClasses() {
 
 Hwnd CreateDemoWindow() {
   Rect frame = FrameInsets(kMainStyle);
-  int width = kClientWidth + frame.left + frame.right;
-  int height = kClientHeight + frame.top + frame.bottom;
+  int width = Scaled(kClientWidth) + frame.left + frame.right;
+  int height = Scaled(kClientHeight) + frame.top + frame.bottom;
   Size screen = ScreenSize();
   CreateParams params;
   params.className = kMainClass;

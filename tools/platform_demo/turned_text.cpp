@@ -4,6 +4,7 @@
 #include "window/platform/brush.h"
 #include "window/platform/default_proc.h"
 #include "window/platform/font.h"
+#include "window/platform/logical_dpi.h"
 #include "window/platform/messages.h"
 #include "window/platform/system_colors.h"
 #include "window/platform/window.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr const char* kTurnedTextClass = "QorTurnedText";
 
 FontHandle TurnedFont() {
-  static FontHandle font = CreateFontIndirect(LogFont{.height = -13, .face = "Arial", .escapement = 900});
+  static FontHandle font = CreateFontIndirect(LogFont{.height = PointsToHeight(10), .face = "Arial", .escapement = 900});
   return font;
 }
 

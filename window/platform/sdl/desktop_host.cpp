@@ -9,7 +9,9 @@
 #include "window/platform/message_loop.h"
 #include "window/platform/messages.h"
 #include "window/platform/os/ansi_utf8.h"
+#include "window/platform/logical_dpi.h"
 #include "window/platform/os/clock.h"
+#include "window/platform/sdl/display_resolution.h"
 #include "window/platform/window.h"
 #include "window/platform/window_attributes.h"
 #include "window/platform/window_geometry.h"
@@ -52,6 +54,8 @@ bool DesktopHost::Start(std::string* error) {
   // second on a software rasteriser) and gains a plain 2-D program nothing. Wayland has
   // no such path, so SDL's choice stands there.
   if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A resolution out of range (QOR_DPI=5000) is refused and 96 stays.
+  SetLogicalDpi(DesktopLogicalDpi());
   wakeEvent_ = SDL_RegisterEvents(1);
   if (wakeEvent_ == static_cast<uint32_t>(-1) || !wake_.Start(wakeEvent_)) {
     if (error) *error = "cannot make the wake-up channel";

@@ -12,6 +12,7 @@
 #include "window/platform/default_proc.h"
 #include "window/platform/drawing.h"
 #include "window/platform/input.h"
+#include "window/platform/logical_dpi.h"
 #include "window/platform/message_loop.h"
 #include "window/platform/messages.h"
 #include "window/platform/os/clock.h"
@@ -221,6 +222,30 @@ TEST_F(DesktopHostTest, WithoutASoundDeviceABeepFlashesTheWindow) {
   Make("main", WS_CAPTION, {40, 30, 240, 150});
   MessageBeep();
   EXPECT_EQ(host->FlashedBeeps(), 1);
+}
+
+}  // namespace
+}  // namespace qor::ui
+
+namespace qor::ui {
+namespace {
+
+// The host sets the process's logical resolution when it opens the display.
+int LogicalDpiWithQorDpi(const char* value) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("QOR_DPI", value, 1);
+  std::unique_ptr<DesktopHost> host = DesktopHost::Open();
+  unsetenv("QOR_DPI");
+  int dpi = host ? GetLogicalDpi() : -1;
+  SetLogicalDpi(kDefaultLogicalDpi);
+  return dpi;
+}
+
+TEST(DesktopResolution, QorDpiSetsTheLogicalResolution) { EXPECT_EQ(LogicalDpiWithQorDpi("144"), 144); }
+
+TEST(DesktopResolution, AResolutionOutOfRangeOrNotANumberLeaves96) {
+  EXPECT_EQ(LogicalDpiWithQorDpi("5000"), 96);
+  EXPECT_EQ(LogicalDpiWithQorDpi("big"), 96);
 }
 
 }  // namespace
