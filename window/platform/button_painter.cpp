@@ -35,7 +35,7 @@ void PaintPushButton(Hdc dc, const ButtonLook& look) {
     DrawEdge(dc, &inside, look.pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   }
   Rect textArea = look.pushed ? look.rect.Offset(1, 1) : look.rect;
-  CaptionFormat format{TextAlign::Center, true};
+  unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   if (look.enabled) {
     ColorRef old = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     DrawCaption(dc, look.caption, textArea, format);
@@ -53,13 +53,13 @@ void PaintGroupBox(Hdc dc, const ButtonLook& look, BrushHandle background) {
   frame.top = std::min(frame.bottom, frame.top + metrics.height / 2);
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
   if (look.caption.empty()) return;
-  Size size = MeasureCaption(dc, look.caption, true);
+  unsigned format = DT_LEFT | DT_SINGLELINE;
+  Size size = MeasureCaption(dc, look.caption, format);
   Rect band{look.rect.left + kGroupCaptionIndent, look.rect.top,
             look.rect.left + kGroupCaptionIndent + size.cx + 2 * kGroupCaptionPadding, look.rect.top + metrics.height};
   FillRect(dc, band, background);
-  Rect textArea = Inset(band, 0);
+  Rect textArea = band;
   textArea.left += kGroupCaptionPadding;
-  CaptionFormat format{TextAlign::Left};
   if (look.enabled) {
     DrawCaption(dc, look.caption, textArea, format);
   } else {

@@ -1,28 +1,21 @@
 #pragma once
-// Captions of controls: one piece of text placed in a rectangle, with "&" marking the
-// mnemonic, in the context's font and text colour on a transparent background.
+// Captions of controls: DrawText on a transparent background (the control has filled its
+// background already), the embossed look of disabled text, and measuring one line.
+// Formats are DrawText's DT_* bits; "&" marks a mnemonic unless DT_NOPREFIX.
 #include <string_view>
 
 #include "window/platform/device_context.h"
+#include "window/platform/draw_text.h"
 
 namespace qor::ui {
 
-enum class TextAlign { Left, Center, Right };
-
-struct CaptionFormat {
-  TextAlign align = TextAlign::Left;
-  bool verticalCenter = false;  // one line, centred top to bottom
-  bool wordWrap = false;        // break lines at spaces to fit the width
-  bool prefix = true;           // "&" marks a mnemonic ("&&" is one "&")
-};
-
-void DrawCaption(Hdc dc, std::string_view text, const Rect& rect, const CaptionFormat& format);
+void DrawCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned format);
 
 // Draws the caption twice, as disabled text looks: in the highlight colour one pixel down
 // and right, then in the shadow colour.
-void DrawDisabledCaption(Hdc dc, std::string_view text, const Rect& rect, const CaptionFormat& format);
+void DrawDisabledCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned format);
 
-// Width and height the caption takes on one line (mnemonic marks left out).
-Size MeasureCaption(Hdc dc, std::string_view text, bool prefix);
+// Width and height the caption takes on one line.
+Size MeasureCaption(Hdc dc, std::string_view text, unsigned format);
 
 }  // namespace qor::ui

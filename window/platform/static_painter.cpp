@@ -9,12 +9,12 @@ namespace qor::ui {
 
 namespace {
 
-CaptionFormat FormatFor(uint32_t style) {
-  CaptionFormat format;
+unsigned FormatFor(uint32_t style) {
   uint32_t type = style & SS_TYPEMASK;
-  format.align = type == SS_CENTER ? TextAlign::Center : type == SS_RIGHT ? TextAlign::Right : TextAlign::Left;
-  format.wordWrap = type != SS_LEFTNOWORDWRAP;
-  format.prefix = (style & SS_NOPREFIX) == 0;
+  unsigned format = DT_EXPANDTABS;
+  format |= type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+  if (type != SS_LEFTNOWORDWRAP) format |= DT_WORDBREAK;
+  if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
   return format;
 }
 
@@ -23,7 +23,7 @@ CaptionFormat FormatFor(uint32_t style) {
 void PaintStatic(Hdc dc, const StaticLook& look, BrushHandle background) {
   FillRect(dc, look.rect, background);
   if ((look.style & SS_TYPEMASK) == SS_ICON) return;
-  CaptionFormat format = FormatFor(look.style);
+  unsigned format = FormatFor(look.style);
   if (look.enabled) {
     DrawCaption(dc, look.text, look.rect, format);
   } else {

@@ -19,9 +19,7 @@ void PaintToolTip(Hdc dc, const Rect& rect, std::string_view text, bool prefix) 
   FrameRect(dc, rect, GetSysColorBrush(COLOR_WINDOWFRAME));
   ColorRef old = SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
   Rect inside{rect.left + kMarginX, rect.top + kMarginY, rect.right - kMarginX, rect.bottom - kMarginY};
-  CaptionFormat format;
-  format.prefix = prefix;
-  DrawCaption(dc, text, inside, format);
+  DrawCaption(dc, text, inside, DT_LEFT | DT_SINGLELINE | (prefix ? 0u : DT_NOPREFIX));
   SetTextColor(dc, old);
 }
 

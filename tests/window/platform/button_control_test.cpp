@@ -237,5 +237,51 @@ TEST_F(ButtonTest, FocusShowsADottedFrameInside) {
   EXPECT_EQ(PixelOf(ok, 3, 5), kFace);
 }
 
+TEST_F(ButtonTest, CaptionIsCentredMovesWhenPushedAndUnderlinesItsMnemonic) {
+  Hwnd yes = MakeControl(kButtonClass, "&Yes", BS_PUSHBUTTON, {120, 20, 200, 46}, 6);
+  Hwnd plain = MakeControl(kButtonClass, "Yes", BS_PUSHBUTTON, {120, 60, 200, 86}, 6);
+  host.Pump();
+  Rect inside{3, 3, 77, 23};
+  Rect marked = InkIn(yes, inside, kFace), unmarked = InkIn(plain, inside, kFace);
+  EXPECT_NEAR(unmarked.left + unmarked.Width() / 2, 40, 2);
+  EXPECT_NEAR(unmarked.top + unmarked.Height() / 2, 13, 2);
+  EXPECT_EQ(marked.left, unmarked.left);  // the "&" takes no room
+  EXPECT_GT(marked.bottom, unmarked.bottom);  // the underline
+  SendMessage(plain, BM_SETSTATE, 1, 0);
+  EXPECT_EQ(InkIn(plain, inside, kFace), unmarked.Offset(1, 1));
+}
+
+TEST_F(ButtonTest, DisabledCaptionIsEmbossed) {
+  EnableWindow(ok, false);
+  host.Pump();
+  Rect inside{3, 3, 77, 23};
+  EXPECT_EQ(InkIn(ok, inside, kBlack), inside);  // no black ink anywhere inside
+  // Antialiased: lighter than the face where the highlight shows, darker under the shadow.
+  int light = 0, dark = 0;
+  for (int y = inside.top; y < inside.bottom; ++y) {
+    for (int x = inside.left; x < inside.right; ++x) {
+      light += GetRValue(PixelOf(ok, x, y)) > 215;
+      dark += GetRValue(PixelOf(ok, x, y)) < 150;
+    }
+  }
+  EXPECT_GT(light, 3);
+  EXPECT_GT(dark, 3);
+}
+
+TEST_F(ButtonTest, GroupBoxDrawsAnEtchedFrameBrokenByItsCaption) {
+  Hwnd group = MakeControl(kButtonClass, "Number", BS_GROUPBOX, {10, 60, 200, 150}, 30);
+  host.Pump();
+  int line = InkIn(group, {150, 0, 151, 90}, kFace).top;  // the frame's top: shadow over highlight
+  EXPECT_GT(line, 4);
+  EXPECT_EQ(InkIn(group, {0, line, 190, 90}, kFace), (Rect{0, line, 190, 90}));
+  EXPECT_EQ(PixelOf(group, 150, line), kShadow);
+  EXPECT_EQ(PixelOf(group, 150, line + 1), kWhite);
+  EXPECT_EQ(PixelOf(group, 9, line), kFace);  // the caption's band cuts the line
+  Rect caption = InkIn(group, {8, 0, 100, line + 1}, kFace);
+  EXPECT_LT(caption.top, line);
+  EXPECT_GE(caption.left, 10);
+  EXPECT_EQ(PixelOf(group, 100, 40), kFace);  // the inside is the parent's
+}
+
 }  // namespace
 }  // namespace qor::ui::testing

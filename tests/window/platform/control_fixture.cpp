@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "tests/window/platform/canvas_check.h"
 #include "window/platform/message_loop.h"
 #include "window/platform/window_attributes.h"
 #include "window/platform/window_canvas.h"
@@ -45,6 +46,12 @@ Hwnd ControlTest::MakeControl(const char* className, const std::string& name, ui
 ColorRef ControlTest::PixelOf(Hwnd control, int x, int y) {
   Point origin = ClientOriginOnCanvas(control);
   return ColorFromPixel(WindowCanvas(control)->At(origin.x + x, origin.y + y));
+}
+
+Rect ControlTest::InkIn(Hwnd control, Rect area, ColorRef background) {
+  Point origin = ClientOriginOnCanvas(control);
+  Rect ink = InkBounds(*WindowCanvas(control), area.Offset(origin.x, origin.y), background);
+  return ink.IsEmpty() ? Rect{} : ink.Offset(-origin.x, -origin.y);
 }
 
 }  // namespace qor::ui::testing

@@ -19,6 +19,9 @@ class ControlTest : public PlatformTest {
   Hwnd MakeControl(const char* className, const std::string& name, uint32_t style, Rect at, intptr_t id);
   // The colour at a point of a control's client area, as it stands on the canvas.
   ColorRef PixelOf(Hwnd control, int x, int y);
+  // The smallest rectangle (client coordinates) holding every pixel of `area` that is not
+  // `background`; empty for none.
+  Rect InkIn(Hwnd control, Rect area, ColorRef background);
 
   Hwnd main;
 };

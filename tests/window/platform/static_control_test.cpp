@@ -3,6 +3,7 @@
 #include "tests/window/platform/control_fixture.h"
 #include "window/platform/brush.h"
 #include "window/platform/device_context.h"
+#include "window/platform/font.h"
 #include "window/platform/message_loop.h"
 #include "window/platform/static_control.h"
 #include "window/platform/system_colors.h"
@@ -17,20 +18,7 @@ constexpr ColorRef kFace = RGB(192, 192, 192);
 
 class StaticTest : public ControlTest {
  protected:
-  // The columns in which a row band of a control has any pixel other than `background`.
-  std::pair<int, int> InkColumns(Hwnd control, ColorRef background) {
-    Rect client = GetClientRect(control);
-    int first = -1, last = -1;
-    for (int x = 0; x < client.right; ++x) {
-      for (int y = 0; y < client.bottom; ++y) {
-        if (PixelOf(control, x, y) == background) continue;
-        if (first < 0) first = x;
-        last = x;
-        break;
-      }
-    }
-    return {first, last};
-  }
+  Rect Ink(Hwnd text) { return InkIn(text, GetClientRect(text), kFace); }
 };
 
 TEST_F(StaticTest, TextIsPlacedLeftCentredOrRightByTheStyle) {
@@ -38,16 +26,58 @@ TEST_F(StaticTest, TextIsPlacedLeftCentredOrRightByTheStyle) {
   Hwnd centre = MakeControl(kStaticClass, "Format:", SS_CENTER, {10, 40, 210, 60}, 2);
   Hwnd right = MakeControl(kStaticClass, "Format:", SS_RIGHT, {10, 70, 210, 90}, 3);
   host.Pump();
-  auto [leftFirst, leftLast] = InkColumns(left, kFace);
-  auto [centreFirst, centreLast] = InkColumns(centre, kFace);
-  auto [rightFirst, rightLast] = InkColumns(right, kFace);
-  ASSERT_GE(leftFirst, 0);
-  EXPECT_LE(leftFirst, 2);
-  int width = leftLast - leftFirst;
-  EXPECT_NEAR(centreLast - centreFirst, width, 1);
-  EXPECT_NEAR(centreFirst + width / 2, 100, 3);
-  EXPECT_GE(rightLast, 196);
-  EXPECT_NEAR(rightLast - rightFirst, width, 1);
+  Rect leftInk = Ink(left), centreInk = Ink(centre), rightInk = Ink(right);
+  ASSERT_FALSE(leftInk.IsEmpty());
+  EXPECT_LE(leftInk.left, 2);
+  EXPECT_NEAR(centreInk.Width(), leftInk.Width(), 1);
+  EXPECT_NEAR(centreInk.left + centreInk.Width() / 2, 100, 3);
+  EXPECT_GE(rightInk.right, 197);
+  EXPECT_NEAR(rightInk.Width(), leftInk.Width(), 1);
+}
+
+TEST_F(StaticTest, LongTextBreaksIntoLinesUnlessTheStyleSaysNot) {
+  const char* rule = "To SET, RESET, and COMPLEMENT a bit, V2 must be in the range of 0 to 31";
+  Hwnd wrapped = MakeControl(kStaticClass, rule, SS_LEFT, {10, 10, 160, 90}, 62);
+  Hwnd single = MakeControl(kStaticClass, rule, SS_LEFTNOWORDWRAP, {10, 100, 160, 180}, 63);
+  host.Pump();
+  Rect many = Ink(wrapped), one = Ink(single);
+  EXPECT_GT(many.Height(), 2 * one.Height());
+  EXPECT_LE(many.right, 150);
+  EXPECT_GE(one.right, 149);  // cut at the edge
+}
+
+TEST_F(StaticTest, AmpersandsMarkMnemonicsUnlessNoPrefix) {
+  Hwnd marked = MakeControl(kStaticClass, "A&B", SS_LEFT, {10, 10, 110, 30}, 1);
+  Hwnd plain = MakeControl(kStaticClass, "A&B", SS_LEFT | SS_NOPREFIX, {10, 40, 110, 60}, 2);
+  host.Pump();
+  EXPECT_GT(Ink(plain).Width(), Ink(marked).Width() + 4);  // the "&" shows
+  EXPECT_GT(Ink(marked).bottom, Ink(plain).bottom);       // the underline under "B"
+}
+
+TEST_F(StaticTest, TextIsDrawnInTheFontSetOnIt) {
+  Hwnd small = MakeControl(kStaticClass, "Hex", SS_LEFT, {10, 10, 110, 50}, 4);
+  Hwnd large = MakeControl(kStaticClass, "Hex", SS_LEFT, {120, 10, 220, 50}, 5);
+  FontHandle font = CreateFontIndirect(LogFont{-24, FW_BOLD, false, "Arial"});
+  ASSERT_TRUE(font);
+  SendMessage(large, WM_SETFONT, reinterpret_cast<WParam>(font.get()), 1);
+  EXPECT_EQ(SendMessage(large, WM_GETFONT, 0, 0), reinterpret_cast<LResult>(font.get()));
+  EXPECT_EQ(SendMessage(small, WM_GETFONT, 0, 0), 0);
+  host.Pump();
+  EXPECT_GT(Ink(large).Height(), Ink(small).Height() + 5);
+  DestroyWindow(large);  // before the font goes
+}
+
+TEST_F(StaticTest, DisabledTextIsGrey) {
+  Hwnd text = MakeControl(kStaticClass, "SH1", SS_LEFT, {10, 10, 110, 30}, 89);
+  EnableWindow(text, false);
+  host.Pump();
+  EXPECT_FALSE(Ink(text).IsEmpty());
+  EXPECT_TRUE(InkIn(text, GetClientRect(text), RGB(0, 0, 0)) == GetClientRect(text));  // no black at all
+  bool grey = false;
+  for (int x = 0; x < 40 && !grey; ++x) {
+    for (int y = 0; y < 20 && !grey; ++y) grey = PixelOf(text, x, y) == GetSysColor(COLOR_GRAYTEXT);
+  }
+  EXPECT_TRUE(grey);
 }
 
 TEST_F(StaticTest, ParentChoosesTextColourAndBackground) {

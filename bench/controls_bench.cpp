@@ -1,0 +1,66 @@
+// Repainting a window of real controls: an 800 by 500 top-level window holding 100 push
+// buttons (one the default, one focused), 19 static texts and a group box, drawn by the
+// system classes with their captions. Every turn invalidates the whole tree and pumps
+// the paint messages.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "window/platform/brush.h"
+#include "window/platform/button_control.h"
+#include "window/platform/default_proc.h"
+#include "window/platform/focus.h"
+#include "window/platform/headless_host.h"
+#include "window/platform/paint.h"
+#include "window/platform/static_control.h"
+#include "window/platform/system_classes.h"
+#include "window/platform/system_colors.h"
+#include "window/platform/window.h"
+#include "window/platform/window_class.h"
+
+namespace qor::ui {
+namespace {
+
+Hwnd MakeWindow(const char* className, const std::string& text, uint32_t style, Hwnd parent, Rect at) {
+  CreateParams params;
+  params.className = className;
+  params.title = text;
+  params.style = style;
+  params.PlaceAt(at);
+  params.parent = parent;
+  return CreateWindow(params);
+}
+
+void BM_RepaintWindowWith120Controls(benchmark::State& state) {
+  HeadlessHost host;
+  RegisterSystemClasses();
+  WindowClass frame{"BenchControlsFrame", DefWindowProc};
+  frame.background = GetSysColorBrush(COLOR_BTNFACE);
+  RegisterClass(frame);
+  Hwnd main = MakeWindow("BenchControlsFrame", "", WS_POPUP | WS_VISIBLE, Hwnd{}, {0, 0, 800, 500});
+  MakeWindow(kButtonClass, "Number", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, main, {4, 4, 796, 496});
+  for (int i = 0; i < 119; ++i) {
+    int x = 10 + (i % 10) * 78, y = 20 + (i / 10) * 39;
+    Rect at{x, y, x + 72, y + 30};
+    if (i % 6 == 5) {
+      MakeWindow(kStaticClass, "Group 1 - G1:", WS_CHILD | WS_VISIBLE | SS_LEFT, main, at);
+    } else {
+      uint32_t type = i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      Hwnd button = MakeWindow(kButtonClass, "V3 = &BTS", WS_CHILD | WS_VISIBLE | type, main, at);
+      if (i == 1) SetFocus(button);
+    }
+  }
+  host.Pump();
+  for (auto _ : state) {
+    InvalidateTree(main);
+    host.Pump();
+  }
+  DestroyWindow(main);
+  UnregisterClass("BenchControlsFrame");
+}
+BENCHMARK(BM_RepaintWindowWith120Controls)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qor::ui
+
+BENCHMARK_MAIN();
