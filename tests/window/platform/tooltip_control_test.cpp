@@ -183,6 +183,50 @@ TEST_F(ToolTipTest, RemovingAToolPutsItsProcedureBackAndDestroyingOneForgetsIt) 
   EXPECT_FALSE(Shown());
 }
 
+TEST_F(ToolTipTest, RelayedToolsWorkWithoutTheTipWatchingThem) {
+  ToolInfo relayed = ToolFor(other);
+  relayed.flags = TTF_IDISHWND;
+  relayed.text = "V2 = V3";
+  WindowProc before = GetWindowProc(other);
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&relayed)), 1);
+  EXPECT_EQ(GetWindowProc(other), before);
+  Rest(other, {5, 5});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());  // nobody told the tip
+  Msg move;
+  move.hwnd = other;
+  move.message = WM_MOUSEMOVE;
+  move.lParam = PackPoint(5, 5);
+  SendMessage(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LParam>(&move));
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+  EXPECT_EQ(GetWindowText(tip), "V2 = V3");
+}
+
+TEST_F(ToolTipTest, NearTheScreensEdgeItStaysOnTheScreen) {
+  MoveWindow(main, 700, 700, 300, 60);
+  host.Pump();
+  Rest(ok, {70, 20});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  Rect at = GetWindowRect(tip);
+  Point cursor = GetCursorPos();
+  EXPECT_LE(at.right, 1024);
+  EXPECT_LE(at.bottom, cursor.y);  // above the cursor, as there is no room below
+  EXPECT_GE(at.top, 0);
+}
+
+TEST_F(ToolTipTest, BadToolsAreRefusedAndNothingChanges) {
+  ToolInfo none;
+  EXPECT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&none)), 0);
+  none.tool = Hwnd{99999};
+  EXPECT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&none)), 0);
+  EXPECT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, 0), 0);
+  EXPECT_EQ(SendMessage(tip, TTM_DELTOOL, 0, reinterpret_cast<LParam>(&none)), 0);
+  EXPECT_EQ(SendMessage(tip, TTM_RELAYEVENT, 0, 0), 0);
+  EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+}
+
 TEST_F(ToolTipTest, SwitchedOffItShowsNothing) {
   SendMessage(tip, TTM_ACTIVATE, 0, 0);
   Rest(ok, {5, 5});
