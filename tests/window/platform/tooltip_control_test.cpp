@@ -227,6 +227,68 @@ TEST_F(ToolTipTest, BadToolsAreRefusedAndNothingChanges) {
   EXPECT_EQ(SendMessage(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
 }
 
+// A procedure someone puts in front of a tool's after the tip did.
+WindowProc passedTo = nullptr;
+int passedMessages = 0;
+LResult PassOn(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  ++passedMessages;
+  return CallWindowProc(passedTo, hwnd, message, wParam, lParam);
+}
+
+TEST_F(ToolTipTest, RemovingAToolWithAnotherProcedureInFrontKeepsTheChainWhole) {
+  passedTo = SetWindowProc(ok, PassOn);  // someone else steps in front of the tip's procedure
+  ASSERT_EQ(SendMessage(tip, TTM_DELTOOL, 0, reinterpret_cast<LParam>(&ToolFor(ok))), 1);
+  EXPECT_EQ(GetWindowProc(ok), PassOn);
+  passedMessages = 0;
+  host.Click(ok, {5, 5});
+  host.Pump();
+  EXPECT_GT(passedMessages, 0);
+  Sequence log = Take();
+  EXPECT_NE(std::find(log.begin(), log.end(), "main WM_COMMAND 72 0 ok"), log.end());  // the button still works
+  Rest(ok, {6, 6});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());  // and the tip has let it go
+  // Added again, the tip uses the procedure still in the chain.
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(ok))), 1);
+  Rest(ok, {7, 7});
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+}
+
+TEST_F(ToolTipTest, AnOwnerFillingTheWholeBufferGetsItCutAtTheEnd) {
+  Log().react = [](Hwnd, uint32_t message, WParam, LParam lParam) -> std::optional<LResult> {
+    if (message != WM_NOTIFY || reinterpret_cast<NotifyHeader*>(lParam)->code != TTN_GETDISPINFO) return std::nullopt;
+    auto* asked = reinterpret_cast<ToolTipText*>(lParam);
+    std::fill(std::begin(asked->buffer), std::end(asked->buffer), 'x');
+    return 0;
+  };
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  EXPECT_EQ(GetWindowText(tip), std::string(79, 'x'));
+}
+
+TEST_F(ToolTipTest, WithoutAlwaysTipOnlyTheActiveWindowsToolsGetTips) {
+  DestroyWindow(tip);
+  CreateParams params;
+  params.className = kToolTipClass;
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOPMOST;
+  params.PlaceAt(Rect{});
+  tip = CreateWindow(params);
+  ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(ok))), 1);
+  Hwnd elsewhere = Make("elsewhere", WS_POPUP | WS_VISIBLE, Hwnd{}, {600, 600, 700, 700});
+  ASSERT_EQ(GetActiveWindow(), elsewhere);
+  Rest(ok, {5, 5});
+  host.Advance(1000);
+  EXPECT_FALSE(Shown());
+  SetActiveWindow(main);
+  Rest(main, {250, 150});
+  host.Advance(200);
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  EXPECT_TRUE(Shown());
+}
+
 TEST_F(ToolTipTest, SwitchedOffItShowsNothing) {
   SendMessage(tip, TTM_ACTIVATE, 0, 0);
   Rest(ok, {5, 5});
