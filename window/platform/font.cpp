@@ -41,8 +41,8 @@ FontHandle FontOf(Hdc dc) {
 void FillTurnedCell(Hdc dc, Point cell, Size size, const TextDirection& direction, ColorRef color) {
   auto inside = [&](int x, int y) {
     double dx = x + 0.5 - cell.x, dy = y + 0.5 - cell.y;
-    double along = dx * direction.along_x + dy * direction.along_y;
-    double down = dx * direction.down_x + dy * direction.down_y;
+    double along = dx * direction.alongX + dy * direction.alongY;
+    double down = dx * direction.downX + dy * direction.downY;
     return along >= 0 && along < size.cx && down >= 0 && down < size.cy;
   };
   Rect bounds;

@@ -88,8 +88,8 @@ TextDirection TextDirection::ForEscapement(int tenths) {
 }
 
 Point TextDirection::At(Point origin, double along, double down) const {
-  return {origin.x + static_cast<int>(std::lround(along * along_x + down * down_x)),
-          origin.y + static_cast<int>(std::lround(along * along_y + down * down_y))};
+  return {origin.x + static_cast<int>(std::lround(along * alongX + down * downX)),
+          origin.y + static_cast<int>(std::lround(along * alongY + down * downY))};
 }
 
 Font::~Font() {
@@ -127,7 +127,7 @@ void Font::SetShape(const LogFont& description) {
   turned_ = (description.escapement % kFullTurn) != 0;
   if (!slanted_ && !turned_) return;
   // The turn (counter-clockwise in FreeType's upward y) after the slant.
-  const double cosine = direction_.along_x, sine = direction_.down_x;
+  const double cosine = direction_.alongX, sine = direction_.downX;
   const double shear = slanted_ ? double(kSlant) / kOne : 0;
   FT_Matrix matrix{Fixed(cosine), Fixed(cosine * shear - sine), Fixed(sine), Fixed(sine * shear + cosine)};
   FT_Set_Transform(face_, &matrix, nullptr);

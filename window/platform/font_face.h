@@ -21,8 +21,8 @@ namespace qor::ui {
 // The direction text runs in on the canvas (y downwards), and the direction of "down" in
 // the text: exact for multiples of 90 degrees.
 struct TextDirection {
-  double along_x = 1, along_y = 0;
-  double down_x = 0, down_y = 1;
+  double alongX = 1, alongY = 0;
+  double downX = 0, downY = 1;
   static TextDirection ForEscapement(int tenths);
   // The canvas point `along` pixels along the text and `down` pixels down from `origin`.
   Point At(Point origin, double along, double down) const;
