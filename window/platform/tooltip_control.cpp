@@ -45,6 +45,10 @@ struct TipWindow {
   bool leaveTimer = false;
   Hwnd shownTool;  // the tool whose tip shows
   FontHandle font;
+  // The record outlives a tip destroyed while one of its messages is being handled (an
+  // owner may destroy it when asked for a text): it goes when the outermost one returns.
+  int depth = 0;
+  bool gone = false;
 };
 
 TipWindow* TipOf(Hwnd tip) { return reinterpret_cast<TipWindow*>(GetWindowExtra(tip, 0)); }
@@ -97,7 +101,7 @@ bool Show(Hwnd tip, TipWindow& window) {
   Tool* tool = FindTool(window, window.tracker.Tool());
   if (!tool || !MayShowFor(tip, window, *tool)) return false;
   std::string text = TextOf(tip, *tool);
-  if (text.empty() || !IsWindow(tip)) return false;
+  if (text.empty() || window.gone) return false;
   Size textSize;
   if (Hdc dc = GetDC(tip)) {
     if (window.font) SelectFont(dc, window.font);
@@ -133,11 +137,12 @@ void KeepLeaveTimer(Hwnd tip, TipWindow& window) {
 }
 
 void Apply(Hwnd tip, TipWindow& window, const TipStep& step) {
+  if (window.gone) return;
   if (step.hide) Hide(tip, window);
   if (step.stopTimer) KillTimer(tip, kPhaseTimer);
   if (step.startTimer) SetTimer(tip, kPhaseTimer, *step.startTimer);
   if (step.show && !Show(tip, window)) Apply(tip, window, window.tracker.ShowRefused());
-  KeepLeaveTimer(tip, window);
+  if (!window.gone) KeepLeaveTimer(tip, window);
 }
 
 bool IsButtonDown(uint32_t message) {
@@ -229,12 +234,12 @@ LResult OnCreate(Hwnd tip) {
   return 0;
 }
 
-void OnFinalDestroy(Hwnd tip, TipWindow* window) {
-  for (const Tool& tool : window->tools) {
+void OnFinalDestroy(Hwnd tip, TipWindow& window) {
+  for (const Tool& tool : window.tools) {
     if (tool.flags & TTF_SUBCLASS) UnwatchTool(tool.tool);
   }
   SetWindowExtra(tip, 0, 0);
-  delete window;
+  window.gone = true;
 }
 
 LResult TipMessage(Hwnd tip, TipWindow& window, uint32_t message, WParam wParam, LParam lParam) {
@@ -263,7 +268,7 @@ LResult TipMessage(Hwnd tip, TipWindow& window, uint32_t message, WParam wParam,
     case WM_ERASEBKGND:
       return 1;
     case WM_NCDESTROY:
-      OnFinalDestroy(tip, &window);
+      OnFinalDestroy(tip, window);
       return 0;
     default:
       return DefWindowProc(tip, message, wParam, lParam);
@@ -276,7 +281,10 @@ LResult ToolTipProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
   if (message == WM_CREATE) return OnCreate(hwnd);
   TipWindow* window = TipOf(hwnd);
   if (!window) return DefWindowProc(hwnd, message, wParam, lParam);
-  return TipMessage(hwnd, *window, message, wParam, lParam);
+  ++window->depth;
+  LResult result = TipMessage(hwnd, *window, message, wParam, lParam);
+  if (--window->depth == 0 && window->gone) delete window;
+  return result;
 }
 
 WindowClass ToolTipClassDescription() {

@@ -267,6 +267,26 @@ TEST_F(ToolTipTest, AnOwnerFillingTheWholeBufferGetsItCutAtTheEnd) {
   EXPECT_EQ(GetWindowText(tip), std::string(79, 'x'));
 }
 
+TEST_F(ToolTipTest, AnOwnerMayDestroyTheTipWhenAskedForText) {
+  Log().react = [this](Hwnd, uint32_t message, WParam, LParam lParam) -> std::optional<LResult> {
+    if (message != WM_NOTIFY || reinterpret_cast<NotifyHeader*>(lParam)->code != TTN_GETDISPINFO) return std::nullopt;
+    DestroyWindow(tip);
+    reinterpret_cast<ToolTipText*>(lParam)->text = "V1 = V2";
+    return 0;
+  };
+  WindowProc watched = GetWindowProc(ok);
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  EXPECT_FALSE(IsWindow(tip));
+  EXPECT_NE(GetWindowProc(ok), watched);  // the tool's own procedure is back
+  host.Advance(1000);
+  host.Click(ok, {5, 5});
+  host.Pump();
+  Hwnd next = ThreadToolTip();  // a new one when asked again
+  EXPECT_TRUE(next);
+  EXPECT_NE(next, tip);
+}
+
 TEST_F(ToolTipTest, WithoutAlwaysTipOnlyTheActiveWindowsToolsGetTips) {
   DestroyWindow(tip);
   CreateParams params;
