@@ -23,4 +23,16 @@ constexpr Pixel PixelFromColor(ColorRef c) {
 }
 constexpr ColorRef ColorFromPixel(Pixel p) { return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF); }
 
+// A pixel with straight alpha (0 transparent, 255 opaque) laid over an opaque one.
+constexpr Pixel BlendOver(Pixel under, Pixel over) {
+  unsigned alpha = over >> 24;
+  Pixel result = 0xFF000000u;
+  for (int shift = 0; shift < 24; shift += 8) {
+    unsigned below = (under >> shift) & 0xFF;
+    unsigned above = (over >> shift) & 0xFF;
+    result |= ((above * alpha + below * (255 - alpha) + 127) / 255) << shift;
+  }
+  return result;
+}
+
 }  // namespace qor::ui

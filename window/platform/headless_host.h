@@ -64,14 +64,16 @@ class HeadlessHost final : public Host {
   bool Starved() const { return starved_; }
   bool QuitSeen() const { return quitSeen_; }
   int QuitCode() const { return quitCode_; }
-  int Beeps() const { return beeps_; }
+  int Beeps() const { return static_cast<int>(sounds_.size()); }
+  // The sound of every beep so far, in order.
+  const std::vector<uint32_t>& Sounds() const { return sounds_; }
   void SetScreenSize(Size size) { screen_ = size; }
 
   // Host
   void Wait(std::optional<uint64_t> deadline) override;
   void Wake() override {}
   Size ScreenSize() override { return screen_; }
-  void Beep() override { ++beeps_; }
+  void Beep(uint32_t sound) override { sounds_.push_back(sound); }
 
  private:
   struct Step {
@@ -89,7 +91,7 @@ class HeadlessHost final : public Host {
   bool starved_ = false;
   bool quitSeen_ = false;
   int quitCode_ = 0;
-  int beeps_ = 0;
+  std::vector<uint32_t> sounds_;
 };
 
 }  // namespace qor::ui

@@ -34,7 +34,8 @@ class Host {
   // Something about a window that a display would show has changed.
   virtual void WindowChanged(Hwnd, WindowChange) {}
   virtual void CursorChanged(CursorHandle) {}
-  virtual void Beep() {}
+  // One of the sounds of MessageBeep (MB_OK, MB_ICONHAND, ..., kSimpleBeep).
+  virtual void Beep(uint32_t /*sound*/) {}
 
   virtual std::string ClipboardText() { return clipboard_; }
   virtual void SetClipboardText(const std::string& text) { clipboard_ = text; }

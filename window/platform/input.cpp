@@ -192,6 +192,6 @@ CursorHandle GetCursor() {
   return s.cursorShape;
 }
 
-void MessageBeep() { CurrentHost().Beep(); }
+void MessageBeep(uint32_t sound) { CurrentHost().Beep(sound); }
 
 }  // namespace qor::ui

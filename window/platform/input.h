@@ -33,7 +33,14 @@ inline constexpr int kDoubleClickDistance = 2;       // pixels either way
 // The cursor shape shown over the windows; the host shows it.
 CursorHandle SetCursor(CursorHandle cursor);
 CursorHandle GetCursor();
-// The system's warning sound.
-void MessageBeep();
+// The system's sounds, by the message-box icon they go with. A host plays a sound (or
+// flashes) for each; the numbers are the ones stored programs pass.
+inline constexpr uint32_t MB_OK = 0x00000000;            // the default sound
+inline constexpr uint32_t MB_ICONHAND = 0x00000010;      // stop
+inline constexpr uint32_t MB_ICONQUESTION = 0x00000020;
+inline constexpr uint32_t MB_ICONEXCLAMATION = 0x00000030;
+inline constexpr uint32_t MB_ICONASTERISK = 0x00000040;  // information
+inline constexpr uint32_t kSimpleBeep = 0xFFFFFFFF;      // the plain beep of the speaker
+void MessageBeep(uint32_t sound = MB_OK);
 
 }  // namespace qor::ui

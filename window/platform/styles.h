@@ -54,10 +54,26 @@ inline constexpr uint32_t SWP_HIDEWINDOW = 0x0080;
 inline constexpr uint16_t IDC_ARROW = 32512;
 inline constexpr uint16_t IDC_IBEAM = 32513;
 inline constexpr uint16_t IDC_WAIT = 32514;
+inline constexpr uint16_t IDC_CROSS = 32515;
+inline constexpr uint16_t IDC_UPARROW = 32516;
+inline constexpr uint16_t IDC_SIZE = 32640;      // obsolete: shown as IDC_SIZEALL
+inline constexpr uint16_t IDC_ICON = 32641;      // obsolete: shown as IDC_ARROW
+inline constexpr uint16_t IDC_SIZENWSE = 32642;
+inline constexpr uint16_t IDC_SIZENESW = 32643;
+inline constexpr uint16_t IDC_SIZEWE = 32644;
+inline constexpr uint16_t IDC_SIZENS = 32645;
+inline constexpr uint16_t IDC_SIZEALL = 32646;
+inline constexpr uint16_t IDC_NO = 32648;
+inline constexpr uint16_t IDC_HAND = 32649;
+inline constexpr uint16_t IDC_APPSTARTING = 32650;
+inline constexpr uint16_t IDC_HELP = 32651;
 inline constexpr uint16_t IDI_APPLICATION = 32512;
 inline constexpr uint16_t IDI_HAND = 32513;
 inline constexpr uint16_t IDI_QUESTION = 32514;
 inline constexpr uint16_t IDI_EXCLAMATION = 32515;
 inline constexpr uint16_t IDI_ASTERISK = 32516;
+inline constexpr uint16_t IDI_ERROR = IDI_HAND;
+inline constexpr uint16_t IDI_WARNING = IDI_EXCLAMATION;
+inline constexpr uint16_t IDI_INFORMATION = IDI_ASTERISK;
 
 }  // namespace qor::ui
