@@ -5,6 +5,7 @@
 #include "window/platform/messages.h"
 #include "window/platform/paint.h"
 #include "window/platform/window_class.h"
+#include "window/platform/window_frame.h"
 #include "window/platform/window_geometry.h"
 
 namespace qor::ui {
@@ -13,6 +14,7 @@ Hdc BeginPaint(Hwnd hwnd, PaintStruct* paint) {
   Rect area;
   bool erase = false;
   if (!paint || !detail::TakeUpdateArea(hwnd, area, erase)) return nullptr;
+  detail::DrawFrameIfDirty(hwnd);
   Hdc dc = GetDC(hwnd);
   if (!dc) return nullptr;
   IntersectClipRect(dc, area);

@@ -14,6 +14,7 @@
 #include "window/platform/registry.h"
 #include "window/platform/system_colors.h"
 #include "window/platform/window.h"
+#include "window/platform/window_frame.h"
 
 namespace qor::ui {
 
@@ -30,6 +31,7 @@ LResult StoreText(Hwnd hwnd, LParam lParam) {
     window->text = text ? text : "";
   }
   CurrentHost().WindowChanged(hwnd, WindowChange::TextChanged);
+  RedrawCaption(hwnd);
   return 1;
 }
 

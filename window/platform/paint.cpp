@@ -10,6 +10,7 @@
 #include "window/platform/thread_queue.h"
 #include "window/platform/window.h"
 #include "window/platform/window_attributes.h"
+#include "window/platform/window_frame.h"
 #include "window/platform/window_geometry.h"
 
 namespace qor::ui {
@@ -62,6 +63,7 @@ bool UpdateWindow(Hwnd hwnd) {
 }
 
 void InvalidateTree(Hwnd hwnd) {
+  detail::MarkFrameDirty(hwnd);
   InvalidateRect(hwnd, nullptr, true);
   for (Hwnd child : GetChildren(hwnd)) InvalidateTree(child);
 }

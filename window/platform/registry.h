@@ -37,6 +37,7 @@ struct WindowRecord {
   Rect updateRect;             // client area waiting for WM_PAINT
   bool needsPaint = false;
   bool eraseBackground = false;  // the next painting erases first (WM_ERASEBKGND)
+  bool frameDirty = false;     // the frame and caption are drawn again at the next painting
   bool destroying = false;
   bool created = false;        // WM_CREATE accepted
   bool mouseTransparent = false;  // the mouse passes through to what lies beneath

@@ -25,6 +25,7 @@ inline constexpr uint32_t WS_MINIMIZEBOX = 0x00020000;
 inline constexpr uint32_t WS_MAXIMIZEBOX = 0x00010000;
 
 // Extended window styles.
+inline constexpr uint32_t WS_EX_DLGMODALFRAME = 0x00000001;  // a dialog's frame: no icon in the caption
 inline constexpr uint32_t WS_EX_TOPMOST = 0x00000008;
 
 // Class styles.

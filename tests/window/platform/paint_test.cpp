@@ -68,7 +68,7 @@ TEST_F(Painting, BackgroundIsErasedWithTheClassBrushAndChildrenDrawAtTheirOffset
   ASSERT_EQ(canvas, WindowCanvas(main));
   EXPECT_EQ(canvas->Width(), 40);
   EXPECT_EQ(canvas->Height(), 30);
-  EXPECT_EQ(At(main, 0, 0), kFace);    // the border is not the client area's to paint
+  EXPECT_EQ(At(main, 0, 0), RGB(0, 0, 0));  // the border, drawn by the core in the window-frame colour
   EXPECT_EQ(At(main, 1, 1), kWhite);   // client area erased
   EXPECT_EQ(At(main, 11, 6), kRed);    // the child's origin: border 1 + offset
   EXPECT_EQ(At(main, 20, 10), kRed);
