@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "window/platform/button_control.h"
+#include "window/platform/dialog.h"
 #include "window/platform/focus.h"
 #include "window/platform/input.h"
 
@@ -32,7 +33,7 @@ constexpr Named kNames[] = {
     {WM_NOTIFY, "WM_NOTIFY"},         {WM_GETDLGCODE, "WM_GETDLGCODE"}, {WM_SETFONT, "WM_SETFONT"},
     {WM_CTLCOLORSTATIC, "WM_CTLCOLORSTATIC"}, {WM_CTLCOLORBTN, "WM_CTLCOLORBTN"},
     {BM_GETSTATE, "BM_GETSTATE"},     {BM_SETSTATE, "BM_SETSTATE"},     {BM_SETSTYLE, "BM_SETSTYLE"},
-    {BM_CLICK, "BM_CLICK"},
+    {BM_CLICK, "BM_CLICK"},           {WM_INITDIALOG, "WM_INITDIALOG"},
 };
 
 bool IsMouse(uint32_t m) { return m >= WM_MOUSEMOVE && m <= WM_MBUTTONDBLCLK; }
