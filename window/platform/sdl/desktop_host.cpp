@@ -268,7 +268,7 @@ void DesktopHost::CursorChanged(CursorHandle cursor) {
   }
 }
 
-void DesktopHost::Beep() {
+void DesktopHost::Beep(uint32_t /*sound: every sound is the one beep here*/) {
   {
     std::lock_guard lock(pendingMutex_);
     ++pendingBeeps_;

@@ -53,7 +53,7 @@ class DesktopHost final : public Host {
   Size ScreenSize() override;
   void WindowChanged(Hwnd hwnd, WindowChange change) override;
   void CursorChanged(CursorHandle cursor) override;
-  void Beep() override;
+  void Beep(uint32_t sound) override;
   std::string ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
 
