@@ -4,10 +4,12 @@
 #include "tools/platform_demo/demo_scale.h"
 #include "tools/platform_demo/turned_text.h"
 #include "window/platform/brush.h"
+#include "window/platform/button_control.h"
 #include "window/platform/default_proc.h"
 #include "window/platform/input.h"
 #include "window/platform/message_loop.h"
 #include "window/platform/messages.h"
+#include "window/platform/static_control.h"
 #include "window/platform/system_colors.h"
 #include "window/platform/window.h"
 #include "window/platform/window_attributes.h"
@@ -25,14 +27,6 @@ constexpr int kClientWidth = 440;
 constexpr int kClientHeight = 250;
 constexpr uint32_t kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// Styles of the system classes.
-constexpr uint32_t kPushButton = 0x0000;
-constexpr uint32_t kDefaultPushButton = 0x0001;
-constexpr uint32_t kGroupBox = 0x0007;
-constexpr uint32_t kStaticLeft = 0x0000;
-constexpr uint32_t kStaticCentred = 0x0001;
-constexpr uint32_t kStaticRight = 0x0002;
-
 struct Child {
   const char* className;
   const char* text;
@@ -42,19 +36,19 @@ struct Child {
 };
 
 constexpr Child kChildren[] = {
-    {"button", "Actions", kGroupBox, {12, 8, 164, 150}, 0},
-    {"button", "&Message...", kDefaultPushButton | WS_TABSTOP, {26, 32, 150, 58}, kMessageButton},
-    {"button", "&Beep", kPushButton | WS_TABSTOP, {26, 68, 150, 94}, kBeepButton},
-    {"button", "&Close", kPushButton | WS_TABSTOP, {26, 104, 150, 130}, kCloseButton},
-    {"button", "Static texts", kGroupBox, {176, 8, 396, 150}, 0},
-    {"Static", "Left-aligned text", kStaticLeft, {188, 30, 384, 48}, 0},
-    {"Static", "Centred text", kStaticCentred, {188, 52, 384, 70}, 0},
-    {"Static", "Right-aligned text", kStaticRight, {188, 74, 384, 92}, 0},
-    {"Static", "A longer text is broken into lines at the spaces between its words.", kStaticLeft,
+    {kButtonClass, "Actions", BS_GROUPBOX, {12, 8, 164, 150}, 0},
+    {kButtonClass, "&Message...", BS_DEFPUSHBUTTON | WS_TABSTOP, {26, 32, 150, 58}, kMessageButton},
+    {kButtonClass, "&Beep", BS_PUSHBUTTON | WS_TABSTOP, {26, 68, 150, 94}, kBeepButton},
+    {kButtonClass, "&Close", BS_PUSHBUTTON | WS_TABSTOP, {26, 104, 150, 130}, kCloseButton},
+    {kButtonClass, "Static texts", BS_GROUPBOX, {176, 8, 396, 150}, 0},
+    {kStaticClass, "Left-aligned text", SS_LEFT, {188, 30, 384, 48}, 0},
+    {kStaticClass, "Centred text", SS_CENTER, {188, 52, 384, 70}, 0},
+    {kStaticClass, "Right-aligned text", SS_RIGHT, {188, 74, 384, 92}, 0},
+    {kStaticClass, "A longer text is broken into lines at the spaces between its words.", SS_LEFT,
      {188, 100, 384, 140}, 0},
-    {"Static", "Drawn by the platform layer: fonts, frames, edges and text, in software.", kStaticCentred,
+    {kStaticClass, "Drawn by the platform layer: fonts, frames, edges and text, in software.", SS_CENTER,
      {12, 170, 396, 206}, 0},
-    {"Static", "Press &Message... for a dialog, or Alt+F4 to close.", kStaticLeft, {12, 220, 396, 238}, 0},
+    {kStaticClass, "Press &Message... for a dialog, or Alt+F4 to close.", SS_LEFT, {12, 220, 396, 238}, 0},
 };
 
 LResult MainProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
