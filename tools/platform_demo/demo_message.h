@@ -1,12 +1,14 @@
 #pragma once
-// The demonstration's message dialog: a modal pop-up with a caption, the information
-// icon, a line of text and a default OK button.
+// The demonstration's message dialog, built from an in-memory template: a modal dialog
+// with a caption, the information icon, a line of text and a default OK button.
+#include <cstdint>
+
 #include "window/platform/types.h"
 
 namespace qor::tool {
 
-bool RegisterDemoMessageClass();
-// Creates the dialog centred over `owner`; null on failure.
-ui::Hwnd CreateDemoMessage(ui::Hwnd owner);
+// Runs the dialog over `owner` until it is closed; the EndDialog result (IDOK, IDCANCEL),
+// -1 if it could not be made.
+intptr_t RunDemoMessage(ui::Hwnd owner);
 
 }  // namespace qor::tool

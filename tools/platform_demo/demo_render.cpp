@@ -2,6 +2,7 @@
 
 #include "tools/platform_demo/demo_window.h"
 #include "tools/platform_demo/screen_image.h"
+#include "window/platform/dialog_template.h"
 #include "window/platform/focus.h"
 #include "window/platform/headless_host.h"
 #include "window/platform/message_loop.h"
@@ -38,7 +39,7 @@ std::vector<DemoImage> RenderDemo() {
     if (dialog == main) return;
     images.push_back({"dialog", *WindowCanvas(dialog)});
     images.push_back({"screen", ScreenImage(Around(GetWindowRect(main)))});
-    DestroyWindow(dialog);
+    SendMessage(dialog, WM_COMMAND, IDOK, 0);
   });
   SendMessage(main, WM_COMMAND, kMessageButton, 0);
   DestroyWindow(main);

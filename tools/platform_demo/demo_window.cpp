@@ -55,7 +55,7 @@ LResult MainProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
   switch (message) {
     case WM_COMMAND:
       switch (LowWord(wParam)) {
-        case kMessageButton: ShowDemoMessage(hwnd); return 0;
+        case kMessageButton: RunDemoMessage(hwnd); return 0;
         case kBeepButton: MessageBeep(); return 0;
         case kCloseButton: DestroyWindow(hwnd); return 0;
         default: return 0;
@@ -87,7 +87,7 @@ void CreateChildren(Hwnd main) {
 bool RegisterDemoClasses() {
   WindowClass main{kMainClass, MainProc};
   main.background = GetSysColorBrush(COLOR_BTNFACE);
-  return (GetClassInfo(kMainClass) || RegisterClass(main)) && RegisterTurnedTextClass() && RegisterDemoMessageClass();
+  return (GetClassInfo(kMainClass) || RegisterClass(main)) && RegisterTurnedTextClass();
 }
 
 Hwnd CreateDemoWindow() {

@@ -18,8 +18,5 @@ bool RegisterDemoClasses();
 // The main window, centred on the screen and shown; null on failure. Destroying it ends
 // the thread's message loop (WM_QUIT 0).
 ui::Hwnd CreateDemoWindow();
-// The message dialog, centred over `owner`, which is disabled while it is open. Returns
-// once it is closed (OK, Enter, Escape or its close box).
-void ShowDemoMessage(ui::Hwnd owner);
 
 }  // namespace qor::tool

@@ -6,6 +6,7 @@
 #include "tests/tools/platform_demo/image_compare.h"
 #include "tests/tools/platform_demo/xvfb_server.h"
 #include "tools/platform_demo/demo_window.h"
+#include "window/platform/dialog_template.h"
 #include "window/platform/focus.h"
 #include "window/platform/message_loop.h"
 #include "window/platform/messages.h"
@@ -79,7 +80,7 @@ TEST_F(DemoOnDesktop, TheRealDialogShowsItsCanvasPixelForPixel) {
     KillTimer(Hwnd{}, id);
     Hwnd dialog = GetActiveWindow();
     dialogDifference = ShownDifference(dialog);
-    DestroyWindow(dialog);
+    SendMessage(dialog, WM_COMMAND, IDOK, 0);
   });
   SendMessage(main, WM_COMMAND, kMessageButton, 0);
   EXPECT_EQ(dialogDifference, 0);

@@ -5,21 +5,34 @@
 #include <cstdint>
 #include <vector>
 
+#include "window/platform/input.h"
+
 namespace qor::ui {
 namespace {
 
-constexpr double kPitch = 880;        // Hz
 constexpr double kLength = 0.12;      // seconds
 constexpr double kFade = 0.01;        // seconds at either end, so that it does not click
 constexpr double kLoudness = 0.25;
 
-std::vector<int16_t> Tone(int rate) {
+// Hz: a low tone for stop, higher ones for the milder sounds.
+double PitchOf(uint32_t sound) {
+  switch (sound) {
+    case MB_ICONHAND: return 440;
+    case MB_ICONQUESTION: return 660;
+    case MB_ICONEXCLAMATION: return 587;
+    case MB_ICONASTERISK: return 1047;
+    case kSimpleBeep: return 750;
+    default: return 880;
+  }
+}
+
+std::vector<int16_t> Tone(int rate, double pitch) {
   auto count = static_cast<size_t>(rate * kLength);
   std::vector<int16_t> samples(count);
   for (size_t i = 0; i < count; ++i) {
     double t = static_cast<double>(i) / rate;
     double envelope = std::min({1.0, t / kFade, (kLength - t) / kFade});
-    samples[i] = static_cast<int16_t>(32767 * kLoudness * envelope * std::sin(2 * M_PI * kPitch * t));
+    samples[i] = static_cast<int16_t>(32767 * kLoudness * envelope * std::sin(2 * M_PI * pitch * t));
   }
   return samples;
 }
@@ -49,9 +62,9 @@ bool BeepSound::Open() {
   return !failed_;
 }
 
-bool BeepSound::Play() {
+bool BeepSound::Play(uint32_t sound) {
   if (!Open()) return false;
-  std::vector<int16_t> samples = Tone(rate_);
+  std::vector<int16_t> samples = Tone(rate_, PitchOf(sound));
   SDL_ClearQueuedAudio(device_);
   SDL_QueueAudio(device_, samples.data(), static_cast<Uint32>(samples.size() * sizeof(int16_t)));
   SDL_PauseAudioDevice(device_, 0);

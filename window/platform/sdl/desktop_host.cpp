@@ -268,10 +268,10 @@ void DesktopHost::CursorChanged(CursorHandle cursor) {
   }
 }
 
-void DesktopHost::Beep(uint32_t /*sound: every sound is the one beep here*/) {
+void DesktopHost::Beep(uint32_t sound) {
   {
     std::lock_guard lock(pendingMutex_);
-    ++pendingBeeps_;
+    pendingSound_ = sound;  // a newer sound cuts an older one short anyway
   }
   if (IsHostThread()) {
     ApplyPendingRequests();
@@ -282,15 +282,15 @@ void DesktopHost::Beep(uint32_t /*sound: every sound is the one beep here*/) {
 
 void DesktopHost::ApplyPendingRequests() {
   std::optional<CursorHandle> cursor;
-  int beeps = 0;
+  std::optional<uint32_t> sound;
   {
     std::lock_guard lock(pendingMutex_);
     cursor.swap(pendingCursor_);
-    std::swap(beeps, pendingBeeps_);
+    sound.swap(pendingSound_);
   }
   if (cursor) cursors_.Show(*cursor);
-  if (beeps == 0) return;
-  if (!beep_.Play()) {
+  if (!sound) return;
+  if (!beep_.Play(*sound)) {
     // No sound device: the active window flashes instead.
     if (DesktopWindow* window = Find(GetActiveWindow())) SDL_FlashWindow(window->Sdl(), SDL_FLASH_BRIEFLY);
     ++flashedBeeps_;

@@ -80,7 +80,7 @@ class DesktopHost final : public Host {
   std::mutex pendingMutex_;  // what other threads leave for the host thread
   std::map<uint32_t, unsigned> changes_;
   std::optional<CursorHandle> pendingCursor_;
-  int pendingBeeps_ = 0;
+  std::optional<uint32_t> pendingSound_;
 
   Hwnd lastActive_;
   int flashedBeeps_ = 0;

@@ -2,15 +2,15 @@
 // The stock cursor shapes as the desktop's own cursors.
 #include <SDL.h>
 
-#include <cstdint>
 #include <map>
 
+#include "window/platform/cursor.h"
 #include "window/platform/types.h"
 
 namespace qor::ui {
 
-// The desktop's cursor for a stock cursor number (IDC_*); the arrow for any other.
-SDL_SystemCursor SystemCursorFor(uint16_t stockId);
+// The desktop's cursor for a shape; the arrow for shapes it has none of (up arrow, help).
+SDL_SystemCursor SystemCursorFor(CursorShape shape);
 
 // Made on first use and kept; SDL's own cursors are freed when the set is destroyed.
 class SystemCursors {
@@ -20,7 +20,7 @@ class SystemCursors {
   SystemCursors(const SystemCursors&) = delete;
   SystemCursors& operator=(const SystemCursors&) = delete;
 
-  // Shows the shape; null shows the arrow.
+  // Shows the cursor's shape; no cursor hides it.
   void Show(CursorHandle cursor);
 
  private:
