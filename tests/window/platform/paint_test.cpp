@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kWhiteClass = "RecorderWhite";
 constexpr ColorRef kWhite = RGB(255, 255, 255);
 constexpr ColorRef kRed = RGB(255, 0, 0);
-constexpr ColorRef kFace = RGB(192, 192, 192);
 
 // Windows of a class with a white background whose painting, when a test asks, fills the
 // whole client area red through BeginPaint: what lands shows where the clip was.
