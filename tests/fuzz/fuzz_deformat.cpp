@@ -5,16 +5,11 @@
 #include <iterator>
 #include <string>
 
-#include "runtime/dates.h"
 #include "runtime/picture.h"
+#include "tests/fuzz/fixed_year.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qor::rt;
-  static bool once = [] {
-    SetCurrentYear(2026);
-    return true;
-  }();
-  (void)once;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   size_t split = input.find('\0');
   if (split != std::string_view::npos) {

@@ -3,16 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/dates.h"
 #include "runtime/picture.h"
+#include "tests/fuzz/fixed_year.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qor::rt;
-  static bool once = [] {
-    SetCurrentYear(2026);
-    return true;
-  }();
-  (void)once;
   std::string text(reinterpret_cast<const char*>(data), size);
   CompiledPicture picture = CompilePicture(text);
   if (picture.IsValid() && (picture.CellCount() > kPictureCellLimit || picture.Width() > 255)) __builtin_trap();
