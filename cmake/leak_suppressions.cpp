@@ -1,0 +1,7 @@
+// Linked into every program of a sanitizer build. LeakSanitizer is not to report what
+// system libraries keep for the life of the process: fontconfig's configuration and
+// caches, and D-Bus connection data that SDL opens on the desktop.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n"
+         "leak:libdbus-1.so\n";
+}
