@@ -21,32 +21,22 @@
 namespace qor::ui {
 namespace {
 
-Hwnd MakeWindow(const char* className, const std::string& text, uint32_t style, Hwnd parent, Rect at) {
-  CreateParams params;
-  params.className = className;
-  params.title = text;
-  params.style = style;
-  params.PlaceAt(at);
-  params.parent = parent;
-  return CreateWindow(params);
-}
-
 void BM_RepaintWindowWith120Controls(benchmark::State& state) {
   HeadlessHost host;
   RegisterSystemClasses();
   WindowClass frame{"BenchControlsFrame", DefWindowProc};
   frame.background = GetSysColorBrush(COLOR_BTNFACE);
   RegisterClass(frame);
-  Hwnd main = MakeWindow("BenchControlsFrame", "", WS_POPUP | WS_VISIBLE, Hwnd{}, {0, 0, 800, 500});
-  MakeWindow(kButtonClass, "Number", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, main, {4, 4, 796, 496});
+  Hwnd main = CreateWindow("BenchControlsFrame", "", WS_POPUP | WS_VISIBLE, {0, 0, 800, 500});
+  CreateWindow(kButtonClass, "Number", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, {4, 4, 796, 496}, main);
   for (int i = 0; i < 119; ++i) {
     int x = 10 + (i % 10) * 78, y = 20 + (i / 10) * 39;
     Rect at{x, y, x + 72, y + 30};
     if (i % 6 == 5) {
-      MakeWindow(kStaticClass, "Group 1 - G1:", WS_CHILD | WS_VISIBLE | SS_LEFT, main, at);
+      CreateWindow(kStaticClass, "Group 1 - G1:", WS_CHILD | WS_VISIBLE | SS_LEFT, at, main);
     } else {
       uint32_t type = i == 0 ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-      Hwnd button = MakeWindow(kButtonClass, "V3 = &BTS", WS_CHILD | WS_VISIBLE | type, main, at);
+      Hwnd button = CreateWindow(kButtonClass, "V3 = &BTS", WS_CHILD | WS_VISIBLE | type, at, main);
       if (i == 1) SetFocus(button);
     }
   }

@@ -31,15 +31,6 @@ LResult ButtonLikeProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam
   return 0;
 }
 
-Hwnd MakeWindow(const char* className, uint32_t style, Hwnd parent, Rect at) {
-  CreateParams params;
-  params.className = className;
-  params.style = style;
-  params.PlaceAt(at);
-  params.parent = parent;
-  return CreateWindow(params);
-}
-
 void BM_RepaintWindowWith120Children(benchmark::State& state) {
   HeadlessHost host;
   WindowClass frame{"BenchFrame", DefWindowProc};
@@ -48,10 +39,10 @@ void BM_RepaintWindowWith120Children(benchmark::State& state) {
   button.background = GetSysColorBrush(COLOR_BTNFACE);
   RegisterClass(frame);
   RegisterClass(button);
-  Hwnd main = MakeWindow("BenchFrame", WS_POPUP | WS_VISIBLE, Hwnd{}, {0, 0, 800, 500});
+  Hwnd main = CreateWindow("BenchFrame", "", WS_POPUP | WS_VISIBLE, {0, 0, 800, 500});
   for (int i = 0; i < 120; ++i) {
     int x = 10 + (i % 10) * 78, y = 10 + (i / 10) * 40;
-    MakeWindow("BenchButton", WS_CHILD | WS_VISIBLE, main, {x, y, x + 72, y + 32});
+    CreateWindow("BenchButton", "", WS_CHILD | WS_VISIBLE, {x, y, x + 72, y + 32}, main);
   }
   host.Pump();
   for (auto _ : state) {

@@ -70,14 +70,7 @@ LResult MainProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
 
 void CreateChildren(Hwnd main) {
   for (const Child& child : kChildren) {
-    CreateParams params;
-    params.className = child.className;
-    params.title = child.text;
-    params.style = WS_CHILD | WS_VISIBLE | child.style;
-    params.PlaceAt(Scaled(child.at));
-    params.parent = main;
-    params.id = child.id;
-    CreateWindow(params);
+    CreateWindow(child.className, child.text, WS_CHILD | WS_VISIBLE | child.style, Scaled(child.at), main, child.id);
   }
   CreateTurnedText(main, "Turned 90 degrees", Scaled(Rect{408, 8, 432, 238}));
 }

@@ -58,13 +58,7 @@ bool RegisterTurnedTextClass() {
 }
 
 Hwnd CreateTurnedText(Hwnd parent, const std::string& text, const Rect& at) {
-  CreateParams params;
-  params.className = kTurnedTextClass;
-  params.title = text;
-  params.style = WS_CHILD | WS_VISIBLE;
-  params.PlaceAt(at);
-  params.parent = parent;
-  return CreateWindow(params);
+  return CreateWindow(kTurnedTextClass, text, WS_CHILD | WS_VISIBLE, at, parent);
 }
 
 }  // namespace qor::tool

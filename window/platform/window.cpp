@@ -117,6 +117,18 @@ void RemoveRecords(const std::vector<Hwnd>& subtree) {
 
 }  // namespace
 
+Hwnd CreateWindow(const std::string& className, const std::string& title, uint32_t style, const Rect& at,
+                  Hwnd parent, intptr_t id) {
+  CreateParams params;
+  params.className = className;
+  params.title = title;
+  params.style = style;
+  params.PlaceAt(at);
+  params.parent = parent;
+  params.id = id;
+  return CreateWindow(params);
+}
+
 Hwnd CreateWindow(const CreateParams& params) {
   RegisterSystemClassNamed(params.className);  // the system's classes come on first use
   Hwnd hwnd = AddWindowRecord(params);

@@ -42,6 +42,10 @@ struct CreateParams {
 // ShowWindow(SW_SHOW) would. Fails (null handle) for an unknown class or a child without
 // a valid parent.
 Hwnd CreateWindow(const CreateParams& params);
+// The same with the parameters most windows need: a window of `className` placed at `at`
+// (for a child, in its parent's client area), with no extended style, module or parameter.
+Hwnd CreateWindow(const std::string& className, const std::string& title, uint32_t style, const Rect& at,
+                  Hwnd parent = Hwnd{}, intptr_t id = 0);
 // Destroys a window, its children and the windows it owns. Sends WM_DESTROY to the
 // window and then to its descendants, then WM_NCDESTROY from the deepest descendant up
 // to the window. Only the window's own thread may destroy it.

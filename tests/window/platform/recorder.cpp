@@ -158,14 +158,7 @@ void PlatformTest::TearDown() {
 
 Hwnd PlatformTest::Make(const std::string& name, uint32_t style, Hwnd parent, Rect at, const char* className,
                         intptr_t id) {
-  CreateParams params;
-  params.className = className;
-  params.title = name;
-  params.style = style;
-  params.PlaceAt(at);
-  params.parent = parent;
-  params.id = id;
-  return CreateWindow(params);
+  return CreateWindow(className, name, style, at, parent, id);
 }
 
 }  // namespace qor::ui::testing

@@ -82,12 +82,7 @@ class DesktopHostTest : public ::testing::Test {
   }
 
   Hwnd Make(const std::string& title, uint32_t style, Rect at) {
-    CreateParams params;
-    params.className = kPaintedClass;
-    params.title = title;
-    params.style = style | WS_VISIBLE;
-    params.PlaceAt(at);
-    Hwnd hwnd = CreateWindow(params);
+    Hwnd hwnd = CreateWindow(kPaintedClass, title, style | WS_VISIBLE, at);
     Pump();
     host->Present();
     return hwnd;
