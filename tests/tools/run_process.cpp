@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 extern char** environ;
 
@@ -41,6 +42,14 @@ void Drain(int outFd, int errFd, std::string& out, std::string& err) {
   }
 }
 
+// True when one of the extra "NAME=value"s names the same variable as `entry`.
+bool Overridden(std::string_view entry, const std::vector<std::string>& env) {
+  std::string_view name = entry.substr(0, entry.find('='));
+  for (const std::string& e : env)
+    if (std::string_view(e).substr(0, e.find('=')) == name) return true;
+  return false;
+}
+
 }  // namespace
 
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
@@ -50,7 +59,8 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
   std::string path = BinDir() + "/" + program;
   std::vector<std::string> envStrings;
-  for (char** e = environ; *e; ++e) envStrings.emplace_back(*e);
+  for (char** e = environ; *e; ++e)
+    if (!Overridden(*e, env)) envStrings.emplace_back(*e);
   envStrings.insert(envStrings.end(), env.begin(), env.end());
 
   pid_t pid = fork();

@@ -13,7 +13,8 @@ struct ProcessResult {
   std::string err;      // standard error
 };
 
-// program: a name in QOR_TEST_BIN; args: its arguments; env: extra "NAME=value"s.
+// program: a name in QOR_TEST_BIN; args: its arguments; env: extra "NAME=value"s, which
+// take the place of variables of the same name.
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::string>& env = {});
 
