@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/routines.h"
-#include "runtime/random.h"
+#include "runtime/builtins/random.h"
 
 namespace qor::app {
 namespace {

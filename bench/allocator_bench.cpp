@@ -9,8 +9,8 @@
 #include <random>
 #include <vector>
 
-#include "runtime/checked_heap.h"
-#include "runtime/heap_page_source.h"
+#include "runtime/heap/checked_heap.h"
+#include "runtime/heap/heap_page_source.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "runtime/bindings/bindings.h"
-#include "runtime/variable_reference.h"
+#include "runtime/values/variable_reference.h"
 
 namespace {
 

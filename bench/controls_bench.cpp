@@ -6,17 +6,17 @@
 
 #include <string>
 
-#include "window/platform/brush.h"
-#include "window/platform/button_control.h"
-#include "window/platform/default_proc.h"
-#include "window/platform/focus.h"
-#include "window/platform/headless_host.h"
-#include "window/platform/paint.h"
-#include "window/platform/static_control.h"
-#include "window/platform/system_classes.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/paint.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/draw/brush.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/hosts/headless_host.h"
+#include "window/platform/system_controls/button_control.h"
+#include "window/platform/system_controls/static_control.h"
+#include "window/platform/system_controls/system_classes.h"
 
 namespace qor::ui {
 namespace {

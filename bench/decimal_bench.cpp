@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "runtime/decimal.h"
-#include "runtime/decimal_stack.h"
-#include "runtime/decimal_text.h"
+#include "runtime/values/decimal.h"
+#include "runtime/values/decimal_stack.h"
+#include "runtime/values/decimal_text.h"
 
 namespace {
 

@@ -6,14 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/platform/default_proc.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/os/clock.h"
-#include "window/platform/styles.h"
-#include "window/platform/timers.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
+#include "os/clock.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
+#include "window/platform/core/timers.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/defaults/default_proc.h"
 
 namespace {
 

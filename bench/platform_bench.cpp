@@ -1,12 +1,12 @@
 // The cost of handing one message to its window, and of the round trips around it.
 #include <benchmark/benchmark.h>
 
-#include "window/platform/default_proc.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/styles.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/defaults/default_proc.h"
 
 namespace qor::ui {
 namespace {

@@ -3,18 +3,18 @@
 // Every turn invalidates the whole tree and pumps the paint messages.
 #include <benchmark/benchmark.h>
 
-#include "window/platform/begin_paint.h"
-#include "window/platform/brush.h"
-#include "window/platform/default_proc.h"
-#include "window/platform/edges.h"
-#include "window/platform/font.h"
-#include "window/platform/headless_host.h"
-#include "window/platform/messages.h"
-#include "window/platform/paint.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/paint.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/draw/begin_paint.h"
+#include "window/platform/draw/brush.h"
+#include "window/platform/draw/edges.h"
+#include "window/platform/draw/font.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/hosts/headless_host.h"
 
 namespace qor::ui {
 namespace {

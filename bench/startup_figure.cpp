@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "window/platform/font_match.h"
+#include "window/platform/draw/font_match.h"
 
 extern char** environ;
 

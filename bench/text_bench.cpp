@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "window/platform/canvas.h"
-#include "window/platform/draw_text.h"
-#include "window/platform/font.h"
+#include "window/platform/draw/canvas.h"
+#include "window/platform/draw/draw_text.h"
+#include "window/platform/draw/font.h"
 
 namespace {
 

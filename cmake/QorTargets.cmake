@@ -1,9 +1,14 @@
-# qor_library(NAME DIR [DEPS ...] [EXCLUDE glob...])
-# One static library per subsystem folder, made of every .cpp directly in DIR
-# (sub-folders with their own CMakeLists are libraries of their own).
+# qor_library(NAME [SUBDIRS dir...] [DEPS ...] [EXCLUDE glob...])
+# One static library per subsystem folder, made of every .cpp directly in the folder and
+# in each of the SUBDIRS (folders by concern that feed the same library); sub-folders
+# with their own CMakeLists are libraries of their own.
 function(qor_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SUBDIRS;DEPS;EXCLUDE" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(subdir IN LISTS ARG_SUBDIRS)
+    file(GLOB more CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${subdir}/*.cpp)
+    list(APPEND sources ${more})
+  endforeach()
   foreach(pattern IN LISTS ARG_EXCLUDE)
     list(FILTER sources EXCLUDE REGEX "${pattern}")
   endforeach()

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "os/module.h"
 #include "window/definition/definition_buffer.h"
-#include "window/platform/os/module.h"
 
 namespace qor::win {
 

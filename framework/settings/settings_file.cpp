@@ -3,8 +3,8 @@
 #include "framework/settings/settings_location.h"
 #include "framework/settings/settings_store.h"
 #include "framework/settings/settings_text.h"
-#include "runtime/error_state.h"
-#include "runtime/value_stack.h"
+#include "runtime/base/error_state.h"
+#include "runtime/values/value_stack.h"
 
 namespace qor::fw {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 // The program's stored window definitions, compiled from resources/windows/*.win.
-#include "window/platform/os/module.h"
+#include "os/module.h"
 
 namespace qor::res {
 

@@ -2,8 +2,8 @@
 #include "runtime/bindings/bindings.h"
 #include "runtime/bindings/builtin_names.h"
 #include "runtime/bindings/detail/binding_state.h"
-#include "runtime/case_tables.h"
-#include "runtime/value_stack.h"
+#include "runtime/locale/case_tables.h"
+#include "runtime/values/value_stack.h"
 
 namespace qor::rt {
 

@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "runtime/variable_reference.h"
+#include "runtime/values/variable_reference.h"
 
 namespace qor::rt {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/case_tables.h"
-#include "runtime/locale.h"
+#include "runtime/locale/case_tables.h"
+#include "runtime/locale/locale.h"
 
 namespace qor::rt::bindings {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/heap.h"
+#include "runtime/heap/heap.h"
 
 namespace qor::rt::bindings {
 namespace {

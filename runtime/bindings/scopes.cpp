@@ -1,8 +1,8 @@
 // PUSHSCOPE, POPSCOPE, clearing, and handing the bindings over at a thread switch.
 #include "runtime/bindings/bindings.h"
 #include "runtime/bindings/detail/binding_state.h"
-#include "runtime/heap.h"
-#include "runtime/run_time_error.h"
+#include "runtime/errors/run_time_error.h"
+#include "runtime/heap/heap.h"
 
 namespace qor::rt {
 

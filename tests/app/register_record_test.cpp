@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/routines.h"
-#include "runtime/random.h"
+#include "runtime/builtins/random.h"
 
 namespace qor::app {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <initializer_list>
 
-#include "runtime/decimal.h"
-#include "runtime/decimal_text.h"
+#include "runtime/values/decimal.h"
+#include "runtime/values/decimal_text.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/collation.h"
-#include "runtime/environment_file.h"
-#include "runtime/environment_settings.h"
-#include "runtime/locale.h"
-#include "runtime/message_text.h"
+#include "runtime/base/message_text.h"
+#include "runtime/environment/environment_file.h"
+#include "runtime/environment/environment_settings.h"
+#include "runtime/locale/collation.h"
+#include "runtime/locale/locale.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qor::rt;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "window/platform/icon_file.h"
+#include "window/platform/resources/icon_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qor::ui;

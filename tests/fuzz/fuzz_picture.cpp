@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/picture.h"
+#include "runtime/pictures/picture.h"
 #include "tests/fuzz/fixed_year.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

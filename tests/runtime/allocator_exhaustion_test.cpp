@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "allocator_test_support.h"
-#include "runtime/heap.h"
-#include "runtime/runtime_array.h"
+#include "runtime/heap/heap.h"
+#include "runtime/values/runtime_array.h"
 
 namespace qor::rt::testing {
 namespace {

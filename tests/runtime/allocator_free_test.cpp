@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "allocator_test_support.h"
-#include "runtime/heap.h"
+#include "runtime/heap/heap.h"
 
 namespace qor::rt::testing {
 namespace {

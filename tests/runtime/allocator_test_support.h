@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <string_view>
 
-#include "runtime/checked_heap.h"
-#include "runtime/heap_block.h"
-#include "runtime/heap_check.h"
-#include "runtime/heap_page_source.h"
-#include "runtime/trace_log.h"
+#include "runtime/base/trace_log.h"
+#include "runtime/heap/checked_heap.h"
+#include "runtime/heap/heap_block.h"
+#include "runtime/heap/heap_check.h"
+#include "runtime/heap/heap_page_source.h"
 
 namespace qor::rt::testing {
 

@@ -1,12 +1,12 @@
-#include "runtime/collation.h"
+#include "runtime/locale/collation.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "runtime/case_tables.h"
-#include "runtime/environment_settings.h"
-#include "runtime/locale.h"
+#include "runtime/environment/environment_settings.h"
+#include "runtime/locale/case_tables.h"
+#include "runtime/locale/locale.h"
 
 namespace qor::rt {
 namespace {

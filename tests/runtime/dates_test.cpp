@@ -1,8 +1,8 @@
-#include "runtime/dates.h"
+#include "runtime/locale/dates.h"
 
 #include <gtest/gtest.h>
 
-#include "window/platform/os/clock.h"
+#include "os/clock.h"
 
 namespace qor::rt {
 namespace {

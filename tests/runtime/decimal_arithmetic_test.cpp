@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-#include "runtime/decimal.h"
-#include "runtime/decimal_text.h"
+#include "runtime/values/decimal.h"
+#include "runtime/values/decimal_text.h"
 #include "tests/runtime/decimal_model.h"
 
 namespace qor::rt {

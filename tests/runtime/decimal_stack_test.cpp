@@ -1,12 +1,12 @@
 // The decimal stack: its operations, its conversions and its limits.
-#include "runtime/decimal_stack.h"
+#include "runtime/values/decimal_stack.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "runtime/decimal_convert.h"
-#include "runtime/decimal_text.h"
+#include "runtime/values/decimal_convert.h"
+#include "runtime/values/decimal_text.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {

@@ -1,5 +1,5 @@
 // Reading decimals from text and writing them as plain text.
-#include "runtime/decimal_text.h"
+#include "runtime/values/decimal_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "runtime/environment_file.h"
+#include "runtime/environment/environment_file.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/case_tables.h"
-#include "runtime/error_state.h"
-#include "runtime/locale.h"
-#include "runtime/message_text.h"
+#include "runtime/base/error_state.h"
+#include "runtime/base/message_text.h"
+#include "runtime/locale/case_tables.h"
+#include "runtime/locale/locale.h"
 
 namespace qor::rt {
 namespace {

@@ -1,13 +1,13 @@
-#include "runtime/error_functions.h"
+#include "runtime/builtins/error_functions.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "os/module.h"
 #include "resources/messages/error_messages.h"
-#include "runtime/error_state.h"
-#include "runtime/value_stack.h"
-#include "window/platform/os/module.h"
+#include "runtime/base/error_state.h"
+#include "runtime/values/value_stack.h"
 
 namespace qor::rt {
 namespace {

@@ -1,4 +1,4 @@
-#include "runtime/error_state.h"
+#include "runtime/base/error_state.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "os/module.h"
 #include "resources/messages/error_messages.h"
-#include "runtime/trace_log.h"
-#include "window/platform/os/module.h"
+#include "runtime/base/trace_log.h"
 
 namespace qor::rt {
 namespace {

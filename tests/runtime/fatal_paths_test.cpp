@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <string>
 
+#include "os/module.h"
 #include "resources/messages/error_messages.h"
-#include "runtime/error_state.h"
-#include "runtime/halt.h"
-#include "runtime/run_time_error.h"
-#include "runtime/runtime_flags.h"
-#include "runtime/runtime_hooks.h"
-#include "window/platform/os/module.h"
+#include "runtime/base/error_state.h"
+#include "runtime/base/runtime_flags.h"
+#include "runtime/base/runtime_hooks.h"
+#include "runtime/errors/halt.h"
+#include "runtime/errors/run_time_error.h"
 
 namespace qor::rt {
 namespace {

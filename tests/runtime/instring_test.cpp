@@ -1,5 +1,5 @@
 // INSTRING on its three paths, checked against a plain stepped scan.
-#include "runtime/instring.h"
+#include "runtime/builtins/instring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "runtime/language_setup.h"
+#include "runtime/startup/language_setup.h"
 
 #include <gtest/gtest.h>
 
-#include "runtime/random.h"
-#include "window/platform/os/clock.h"
+#include "os/clock.h"
+#include "runtime/builtins/random.h"
 
 namespace qor::rt {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "runtime/dates.h"
-#include "runtime/locale.h"
-#include "runtime/picture.h"
+#include "runtime/locale/dates.h"
+#include "runtime/locale/locale.h"
+#include "runtime/pictures/picture.h"
 
 namespace qor::rt {
 namespace {

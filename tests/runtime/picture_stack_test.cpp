@@ -1,16 +1,16 @@
-#include "runtime/picture_stack.h"
+#include "runtime/pictures/picture_stack.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "runtime/collation.h"
-#include "runtime/dates.h"
-#include "runtime/decimal_stack.h"
-#include "runtime/locale.h"
-#include "runtime/value_stack.h"
-#include "runtime/value_stack_edit.h"
+#include "runtime/locale/collation.h"
+#include "runtime/locale/dates.h"
+#include "runtime/locale/locale.h"
+#include "runtime/values/decimal_stack.h"
+#include "runtime/values/value_stack.h"
+#include "runtime/values/value_stack_edit.h"
 
 namespace qor::rt {
 namespace {

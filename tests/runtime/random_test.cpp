@@ -1,11 +1,11 @@
-#include "runtime/random.h"
+#include "runtime/builtins/random.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "window/platform/os/clock.h"
+#include "os/clock.h"
 
 namespace qor::rt {
 namespace {

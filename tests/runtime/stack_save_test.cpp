@@ -1,12 +1,12 @@
 // Saving and restoring both stacks, as a switch between language threads does.
-#include "runtime/stack_save.h"
+#include "runtime/values/stack_save.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "runtime/heap.h"
+#include "runtime/heap/heap.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {

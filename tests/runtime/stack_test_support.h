@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "runtime/decimal_stack.h"
-#include "runtime/value_stack.h"
+#include "runtime/values/decimal_stack.h"
+#include "runtime/values/value_stack.h"
 
 namespace qor::rt {
 

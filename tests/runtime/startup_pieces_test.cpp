@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "runtime/initialisers.h"
-#include "runtime/module_list.h"
-#include "runtime/runtime_flags.h"
-#include "runtime/runtime_hooks.h"
-#include "runtime/shutdown.h"
-#include "runtime/ui_service.h"
+#include "runtime/base/module_list.h"
+#include "runtime/base/runtime_flags.h"
+#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/ui_service.h"
+#include "runtime/startup/initialisers.h"
+#include "runtime/startup/shutdown.h"
 
 namespace qor::rt {
 namespace {

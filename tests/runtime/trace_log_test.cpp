@@ -1,4 +1,4 @@
-#include "runtime/trace_log.h"
+#include "runtime/base/trace_log.h"
 
 #include <gtest/gtest.h>
 

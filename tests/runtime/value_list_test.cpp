@@ -1,4 +1,4 @@
-#include "runtime/value_list.h"
+#include "runtime/environment/value_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // Lengths, case, joining, slicing, repeating and comparing texts on the value stack.
-#include "runtime/value_stack_edit.h"
+#include "runtime/values/value_stack_edit.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "runtime/heap.h"
-#include "runtime/collation.h"
+#include "runtime/heap/heap.h"
+#include "runtime/locale/collation.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {

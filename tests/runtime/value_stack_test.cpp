@@ -1,17 +1,17 @@
 // The value stack: entry kinds, pushes and pops, and the limits of its 32 entries.
-#include "runtime/value_stack.h"
+#include "runtime/values/value_stack.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "runtime/decimal_stack.h"
-#include "runtime/decimal_text.h"
-#include "runtime/error_state.h"
-#include "runtime/heap.h"
-#include "runtime/value_stack_assign.h"
-#include "runtime/value_stack_convert.h"
+#include "runtime/base/error_state.h"
+#include "runtime/heap/heap.h"
+#include "runtime/values/decimal_stack.h"
+#include "runtime/values/decimal_text.h"
+#include "runtime/values/value_stack_assign.h"
+#include "runtime/values/value_stack_convert.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {

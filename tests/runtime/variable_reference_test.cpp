@@ -1,13 +1,13 @@
 // Typed variable references: each kind pushes its value as text and stores a popped
 // text back in its own layout.
-#include "runtime/variable_reference.h"
+#include "runtime/values/variable_reference.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
-#include "runtime/value_stack_convert.h"
+#include "runtime/values/value_stack_convert.h"
 #include "tests/runtime/stack_test_support.h"
 
 namespace qor::rt {

@@ -1,14 +1,14 @@
 #include "tools/platform_demo/demo_message.h"
 
 #include "tools/platform_demo/demo_window.h"
-#include "window/platform/begin_paint.h"
-#include "window/platform/button_control.h"
-#include "window/platform/dialog.h"
-#include "window/platform/icon.h"
-#include "window/platform/messages.h"
-#include "window/platform/static_control.h"
-#include "window/platform/stock_icons.h"
-#include "window/platform/styles.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
+#include "window/platform/dialogs/dialog.h"
+#include "window/platform/draw/begin_paint.h"
+#include "window/platform/resources/icon.h"
+#include "window/platform/resources/stock_icons.h"
+#include "window/platform/system_controls/button_control.h"
+#include "window/platform/system_controls/static_control.h"
 
 namespace qor::tool {
 

@@ -3,7 +3,7 @@
 // with a caption, the information icon, a line of text and a default OK button.
 #include <cstdint>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::tool {
 

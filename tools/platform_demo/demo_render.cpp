@@ -2,14 +2,14 @@
 
 #include "tools/platform_demo/demo_window.h"
 #include "tools/platform_demo/screen_image.h"
-#include "window/platform/dialog_template.h"
-#include "window/platform/focus.h"
-#include "window/platform/headless_host.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/window.h"
-#include "window/platform/window_canvas.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/dialogs/dialog_template.h"
+#include "window/platform/draw/window_canvas.h"
+#include "window/platform/hosts/headless_host.h"
 
 namespace qor::tool {
 

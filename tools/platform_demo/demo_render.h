@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "window/platform/canvas.h"
+#include "window/platform/draw/canvas.h"
 
 namespace qor::tool {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The demonstration is laid out in pixels at 96 pixels per inch; at a higher logical
 // resolution (a high-density screen) every place and size grows with the text.
-#include "window/platform/logical_dpi.h"
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
+#include "window/platform/draw/logical_dpi.h"
 
 namespace qor::tool {
 

@@ -5,7 +5,7 @@
 // on the desktop and rendered headless for the visual tests.
 #include <cstdint>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::tool {
 

@@ -15,14 +15,14 @@
 #include <cstring>
 #include <string>
 
-#include "tools/platform_demo/demo_window.h"
 #include "tools/platform_demo/demo_render.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/png_file.h"
-#include "window/platform/sdl/desktop_host.h"
-#include "window/platform/session.h"
-#include "window/platform/window_canvas.h"
+#include "tools/platform_demo/demo_window.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/session.h"
+#include "window/platform/draw/png_file.h"
+#include "window/platform/draw/window_canvas.h"
+#include "window/platform/hosts/sdl/desktop_host.h"
 
 namespace qor::tool {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "window/platform/system_colors.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_canvas.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/draw/window_canvas.h"
 
 namespace qor::tool {
 

@@ -1,16 +1,16 @@
 #include "tools/platform_demo/turned_text.h"
 
-#include "window/platform/begin_paint.h"
-#include "window/platform/brush.h"
-#include "window/platform/default_proc.h"
-#include "window/platform/font.h"
-#include "window/platform/logical_dpi.h"
-#include "window/platform/messages.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_class.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/draw/begin_paint.h"
+#include "window/platform/draw/brush.h"
+#include "window/platform/draw/font.h"
+#include "window/platform/draw/logical_dpi.h"
+#include "window/platform/draw/system_colors.h"
 
 namespace qor::tool {
 

@@ -2,7 +2,7 @@
 // A child window showing its text turned 90 degrees (read from bottom to top), centred.
 #include <string>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::tool {
 

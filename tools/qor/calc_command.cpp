@@ -1,7 +1,7 @@
 // qor calc A OP B [OP C ...]: decimal arithmetic, left to right, on the decimal stack.
 #include <string>
 
-#include "runtime/decimal_stack.h"
+#include "runtime/values/decimal_stack.h"
 #include "tools/qor/command.h"
 #include "tools/qor/decimal_io.h"
 

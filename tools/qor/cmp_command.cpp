@@ -1,7 +1,7 @@
 // qor cmp A B: the decimal stack's compare, A second and B on top.
 #include <cstdio>
 
-#include "runtime/decimal_stack.h"
+#include "runtime/values/decimal_stack.h"
 #include "tools/qor/command.h"
 #include "tools/qor/decimal_io.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/dates.h"
+#include "runtime/locale/dates.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

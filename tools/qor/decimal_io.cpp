@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "runtime/decimal_stack.h"
-#include "runtime/decimal_text.h"
-#include "runtime/value_stack.h"
-#include "runtime/value_stack_convert.h"
+#include "runtime/values/decimal_stack.h"
+#include "runtime/values/decimal_text.h"
+#include "runtime/values/value_stack.h"
+#include "runtime/values/value_stack_convert.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

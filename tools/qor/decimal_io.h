@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "runtime/decimal.h"
+#include "runtime/values/decimal.h"
 
 namespace qor::tool {
 

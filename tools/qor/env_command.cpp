@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/environment_file.h"
-#include "runtime/error_state.h"
+#include "runtime/base/error_state.h"
+#include "runtime/environment/environment_file.h"
 #include "tools/qor/command.h"
 #include "tools/qor/locale_setup.h"
 

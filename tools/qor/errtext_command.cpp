@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/message_text.h"
+#include "runtime/base/message_text.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/instring.h"
-#include "runtime/value_stack.h"
+#include "runtime/builtins/instring.h"
+#include "runtime/values/value_stack.h"
 #include "tools/qor/command.h"
 #include "tools/qor/decimal_io.h"
 

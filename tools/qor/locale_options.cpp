@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/dates.h"
-#include "runtime/environment_file.h"
-#include "runtime/error_state.h"
+#include "runtime/base/error_state.h"
+#include "runtime/environment/environment_file.h"
+#include "runtime/locale/dates.h"
 #include "tools/qor/command.h"
 #include "tools/qor/locale_setup.h"
 

@@ -1,7 +1,7 @@
 #include "tools/qor/locale_setup.h"
 
-#include "runtime/locale.h"
-#include "window/platform/os/intl_profile.h"
+#include "os/intl_profile.h"
+#include "runtime/locale/locale.h"
 
 namespace qor::tool {
 

@@ -1,7 +1,7 @@
 // qor long VALUE: a decimal converted to LONG (fraction dropped, low 32 bits kept).
 #include <cstdio>
 
-#include "runtime/decimal_stack.h"
+#include "runtime/values/decimal_stack.h"
 #include "tools/qor/command.h"
 #include "tools/qor/decimal_io.h"
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "os/module.h"
 #include "resources/messages/error_messages.h"
 #include "resources/windows/window_definitions.h"
 #include "tools/qor/command.h"
-#include "window/platform/os/module.h"
 
 namespace qor::tool {
 namespace {

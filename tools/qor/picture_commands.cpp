@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/picture.h"
+#include "runtime/pictures/picture.h"
 #include "tools/qor/command.h"
 #include "tools/qor/locale_setup.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/random.h"
+#include "runtime/builtins/random.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

@@ -1,7 +1,7 @@
 // qor round VALUE PLACES: a decimal rounded half away from zero.
 #include <string>
 
-#include "runtime/decimal_stack.h"
+#include "runtime/values/decimal_stack.h"
 #include "tools/qor/command.h"
 #include "tools/qor/decimal_io.h"
 

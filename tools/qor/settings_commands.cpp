@@ -4,7 +4,7 @@
 #include <string>
 
 #include "framework/settings/settings_file.h"
-#include "runtime/error_state.h"
+#include "runtime/base/error_state.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

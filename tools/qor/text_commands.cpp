@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/case_tables.h"
-#include "runtime/collation.h"
+#include "runtime/locale/case_tables.h"
+#include "runtime/locale/collation.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {

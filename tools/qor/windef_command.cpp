@@ -9,13 +9,13 @@
 #include <span>
 #include <string>
 
+#include "os/module.h"
 #include "tools/qor/command.h"
 #include "tools/windefc/source_writer.h"
 #include "window/definition/decode.h"
 #include "window/definition/definition_buffer.h"
 #include "window/definition/layout.h"
 #include "window/definition/records.h"
-#include "window/platform/os/module.h"
 
 namespace qor::tool {
 namespace {

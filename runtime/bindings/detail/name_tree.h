@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "runtime/bindings/detail/name_key.h"
-#include "runtime/variable_reference.h"
+#include "runtime/values/variable_reference.h"
 
 namespace qor::rt::bindings {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "framework/settings/settings_file.h"
-#include "runtime/error_state.h"
+#include "runtime/base/error_state.h"
 
 namespace qor::fw::testing {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/collation.h"
-#include "runtime/value_stack.h"
+#include "runtime/locale/collation.h"
+#include "runtime/values/value_stack.h"
 #include "tests/runtime/bindings/binding_fixture.h"
 
 namespace qor::rt::testing {

@@ -6,12 +6,12 @@
 #include <string_view>
 
 #include "runtime/bindings/bindings.h"
-#include "runtime/checked_heap.h"
-#include "runtime/heap.h"
-#include "runtime/heap_check.h"
-#include "runtime/heap_page_source.h"
-#include "runtime/locale.h"
-#include "runtime/variable_reference.h"
+#include "runtime/heap/checked_heap.h"
+#include "runtime/heap/heap.h"
+#include "runtime/heap/heap_check.h"
+#include "runtime/heap/heap_page_source.h"
+#include "runtime/locale/locale.h"
+#include "runtime/values/variable_reference.h"
 #include "tests/runtime/allocator_test_support.h"
 
 namespace qor::rt::testing {

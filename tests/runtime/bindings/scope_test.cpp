@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "window/platform/os/module.h"
+#include "os/module.h"
 #include "resources/messages/error_messages.h"
 #include "tests/runtime/bindings/binding_fixture.h"
 

@@ -14,7 +14,7 @@
 
 #include "tests/tools/platform_demo/image_compare.h"
 #include "tests/tools/platform_demo/xvfb_server.h"
-#include "window/platform/png_file.h"
+#include "window/platform/draw/png_file.h"
 
 namespace qor::tool::testing {
 namespace {

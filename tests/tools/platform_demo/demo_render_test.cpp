@@ -9,7 +9,7 @@
 
 #include "tests/tools/platform_demo/image_compare.h"
 #include "tools/platform_demo/demo_render.h"
-#include "window/platform/png_file.h"
+#include "window/platform/draw/png_file.h"
 
 namespace qor::tool::testing {
 namespace {

@@ -4,7 +4,7 @@
 // `pixels` differ (antialiased text may shift by a shade between font library builds).
 #include <string>
 
-#include "window/platform/canvas.h"
+#include "window/platform/draw/canvas.h"
 
 namespace qor::tool::testing {
 

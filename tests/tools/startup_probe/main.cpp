@@ -12,16 +12,16 @@
 #include <vector>
 
 #include "resources/messages/error_messages.h"
-#include "runtime/error_state.h"
-#include "runtime/halt.h"
-#include "runtime/language_traps.h"
-#include "runtime/process_exit.h"
-#include "runtime/run_time_error.h"
-#include "runtime/runtime_hooks.h"
-#include "runtime/shutdown.h"
-#include "runtime/startup.h"
-#include "runtime/ui_service.h"
-#include "runtime/value_stack.h"
+#include "runtime/base/error_state.h"
+#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/ui_service.h"
+#include "runtime/errors/halt.h"
+#include "runtime/errors/language_traps.h"
+#include "runtime/errors/run_time_error.h"
+#include "runtime/startup/process_exit.h"
+#include "runtime/startup/shutdown.h"
+#include "runtime/startup/startup.h"
+#include "runtime/values/value_stack.h"
 
 namespace {
 

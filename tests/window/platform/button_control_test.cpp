@@ -1,13 +1,13 @@
 // The "button" class: what a push button tells its parent for clicks, drags, Space and
 // double clicks, its pressed state, and how it looks pressed, released and as the default.
 #include "tests/window/platform/control_fixture.h"
-#include "window/platform/button_control.h"
-#include "window/platform/focus.h"
-#include "window/platform/keys.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/keys.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/system_controls/button_control.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -2,14 +2,14 @@
 // keeps the button's procedure, watches BM_SETSTATE for the pressed look, repeats on a
 // timer while the button is pressed and holds the capture.
 #include "tests/window/platform/control_fixture.h"
-#include "window/platform/button_control.h"
-#include "window/platform/focus.h"
-#include "window/platform/keys.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/timers.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_class.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/keys.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/timers.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/system_controls/button_control.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "window/platform/canvas.h"
-#include "window/platform/device_context.h"
+#include "window/platform/draw/canvas.h"
+#include "window/platform/draw/device_context.h"
 
 namespace qor::ui::testing {
 

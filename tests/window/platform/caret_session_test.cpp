@@ -2,10 +2,10 @@
 #include <signal.h>
 
 #include "tests/window/platform/recorder.h"
-#include "window/platform/caret.h"
-#include "window/platform/clipboard.h"
-#include "window/platform/input.h"
-#include "window/platform/session.h"
+#include "window/platform/core/caret.h"
+#include "window/platform/core/clipboard.h"
+#include "window/platform/core/input.h"
+#include "window/platform/core/session.h"
 
 namespace qor::ui::testing {
 namespace {

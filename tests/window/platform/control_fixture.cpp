@@ -3,9 +3,9 @@
 #include <unordered_map>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_canvas.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/draw/window_canvas.h"
 
 namespace qor::ui::testing {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tests/window/platform/recorder.h"
-#include "window/platform/color.h"
+#include "window/platform/draw/color.h"
 
 namespace qor::ui::testing {
 

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/platform/recorder.h"
-#include "window/platform/button_control.h"
-#include "window/platform/dialog.h"
-#include "window/platform/focus.h"
-#include "window/platform/keys.h"
-#include "window/platform/static_control.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_canvas.h"
-#include "window/platform/window_frame.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/keys.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/defaults/window_frame.h"
+#include "window/platform/dialogs/dialog.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/draw/window_canvas.h"
+#include "window/platform/system_controls/button_control.h"
+#include "window/platform/system_controls/static_control.h"
 
 namespace qor::ui::testing {
 namespace {

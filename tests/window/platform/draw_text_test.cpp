@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/draw_text.h"
-#include "window/platform/font.h"
+#include "window/platform/draw/draw_text.h"
+#include "window/platform/draw/font.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/drawing.h"
-#include "window/platform/system_colors.h"
+#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/system_colors.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/edges.h"
-#include "window/platform/system_colors.h"
+#include "window/platform/draw/edges.h"
+#include "window/platform/draw/system_colors.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/font.h"
-#include "window/platform/font_face.h"
+#include "window/platform/draw/font.h"
+#include "window/platform/draw/font_face.h"
 
 namespace qor::ui::testing {
 namespace {

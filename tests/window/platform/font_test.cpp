@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/font.h"
+#include "window/platform/draw/font.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "window/platform/color.h"
+#include "window/platform/draw/color.h"
 
 namespace qor::ui::testing {
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "tests/window/platform/ico_builder.h"
-#include "window/platform/icon_file.h"
+#include "window/platform/resources/icon_file.h"
 
 namespace qor::ui::testing {
 namespace {

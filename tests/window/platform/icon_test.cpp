@@ -4,10 +4,10 @@
 
 #include "tests/window/platform/canvas_check.h"
 #include "tests/window/platform/recorder.h"
-#include "window/platform/cursor.h"
-#include "window/platform/drawing.h"
-#include "window/platform/input.h"
-#include "window/platform/stock_icons.h"
+#include "window/platform/core/input.h"
+#include "window/platform/draw/drawing.h"
+#include "window/platform/resources/cursor.h"
+#include "window/platform/resources/stock_icons.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -1,10 +1,10 @@
 // Mouse and keyboard input, focus and capture: the messages each window receives.
 #include "tests/window/platform/recorder.h"
-#include "window/platform/focus.h"
-#include "window/platform/input.h"
-#include "window/platform/keys.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/input.h"
+#include "window/platform/core/keys.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::ui::testing {
 namespace {

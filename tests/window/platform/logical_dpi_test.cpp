@@ -5,8 +5,8 @@
 #include <climits>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/font.h"
-#include "window/platform/logical_dpi.h"
+#include "window/platform/draw/font.h"
+#include "window/platform/draw/logical_dpi.h"
 
 namespace qor::ui::testing {
 namespace {

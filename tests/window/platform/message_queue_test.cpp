@@ -1,9 +1,9 @@
 // Posting, sending, reading and dispatching; paint requests; threads.
 #include <thread>
 
+#include "os/thread_id.h"
 #include "tests/window/platform/recorder.h"
-#include "window/platform/os/thread_id.h"
-#include "window/platform/paint.h"
+#include "window/platform/core/paint.h"
 
 namespace qor::ui::testing {
 namespace {

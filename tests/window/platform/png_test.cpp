@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "tests/window/platform/recorder.h"
-#include "window/platform/png_file.h"
-#include "window/platform/window_canvas.h"
+#include "window/platform/draw/png_file.h"
+#include "window/platform/draw/window_canvas.h"
 
 namespace qor::ui::testing {
 namespace {

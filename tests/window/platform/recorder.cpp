@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "window/platform/button_control.h"
-#include "window/platform/dialog.h"
-#include "window/platform/focus.h"
-#include "window/platform/input.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/input.h"
+#include "window/platform/dialogs/dialog.h"
+#include "window/platform/system_controls/button_control.h"
 
 namespace qor::ui::testing {
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "window/platform/default_proc.h"
-#include "window/platform/headless_host.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/styles.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/hosts/headless_host.h"
 
 namespace qor::ui::testing {
 

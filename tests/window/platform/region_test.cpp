@@ -1,7 +1,7 @@
 // Clipping regions: what survives intersection and removal of rectangles.
 #include <gtest/gtest.h>
 
-#include "window/platform/region.h"
+#include "window/platform/draw/region.h"
 
 namespace qor::ui {
 namespace {

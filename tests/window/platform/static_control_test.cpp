@@ -1,15 +1,15 @@
 // The "Static" class: text placed left, centred or right, the parent's colours, and no
 // input of its own.
 #include "tests/window/platform/control_fixture.h"
-#include "window/platform/brush.h"
-#include "window/platform/device_context.h"
-#include "window/platform/font.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/static_control.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_class.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_class.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/brush.h"
+#include "window/platform/draw/device_context.h"
+#include "window/platform/draw/font.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/system_controls/static_control.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -2,7 +2,7 @@
 // breaks, word wrapping, alignment, tab stops and mnemonic underlines.
 #include <gtest/gtest.h>
 
-#include "window/platform/text_layout.h"
+#include "window/platform/draw/text_layout.h"
 
 namespace qor::ui {
 namespace {

@@ -1,7 +1,7 @@
 // Timers on the virtual clock.
+#include "os/clock.h"
 #include "tests/window/platform/recorder.h"
-#include "window/platform/os/clock.h"
-#include "window/platform/timers.h"
+#include "window/platform/core/timers.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -1,15 +1,15 @@
 // The tool tip: shown after the mouse rests on a tool, its text asked of the owner each
 // time, hidden when the mouse leaves or clicks; all on the virtual clock.
 #include "tests/window/platform/control_fixture.h"
-#include "window/platform/button_control.h"
-#include "window/platform/focus.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/tooltip_control.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_canvas.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/draw/window_canvas.h"
+#include "window/platform/system_controls/button_control.h"
+#include "window/platform/system_controls/tooltip_control.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -1,7 +1,7 @@
 // When a tool tip shows and hides, worked out without windows.
 #include <gtest/gtest.h>
 
-#include "window/platform/tooltip_tracker.h"
+#include "window/platform/system_controls/tooltip_tracker.h"
 
 namespace qor::ui {
 namespace {

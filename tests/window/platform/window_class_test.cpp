@@ -1,8 +1,8 @@
 // Classes, superclassing, subclassing, per-window storage, properties and geometry.
 #include "tests/window/platform/recorder.h"
-#include "window/platform/properties.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/properties.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::ui::testing {
 namespace {

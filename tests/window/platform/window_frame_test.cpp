@@ -2,13 +2,13 @@
 // colours with its icon, text and close box, redrawn on activation and text changes
 // without any message to the window.
 #include "tests/window/platform/recorder.h"
-#include "window/platform/focus.h"
-#include "window/platform/icon.h"
-#include "window/platform/system_colors.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_canvas.h"
-#include "window/platform/window_frame.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/defaults/window_frame.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/draw/window_canvas.h"
+#include "window/platform/resources/icon.h"
 
 namespace qor::ui::testing {
 namespace {

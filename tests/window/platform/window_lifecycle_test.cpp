@@ -1,9 +1,9 @@
 // Creation, showing and destruction: the exact messages each window receives.
 #include "tests/window/platform/recorder.h"
-#include "window/platform/focus.h"
-#include "window/platform/properties.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/properties.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::ui::testing {
 namespace {

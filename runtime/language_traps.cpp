@@ -1,9 +1,0 @@
-#include "runtime/language_traps.h"
-
-#include "runtime/run_time_error.h"
-
-namespace qor::rt {
-
-void RaiseTrap(LanguageTrap trap) { RunTimeError(static_cast<int32_t>(trap), nullptr); }
-
-}  // namespace qor::rt

@@ -1,0 +1,97 @@
+#pragma once
+// The headless host: no display, a virtual clock and scripted input. While it is installed
+// (for its lifetime) the one clock is virtual and only moves when the test says so:
+// Advance delivers, in time order, every timer that falls due on the way, each at its due
+// time. Input is given at positions in a window's client area. A loop that waits on the
+// queue (GetMessage) jumps the clock to the next scheduled step or timer; waiting with
+// nothing scheduled ends that loop with WM_QUIT instead of hanging (see Starved).
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "os/clock.h"
+#include "window/platform/core/host.h"
+#include "window/platform/core/input.h"
+
+namespace qor::ui {
+
+class VirtualClock final : public os::ClockSource {
+ public:
+  explicit VirtualClock(uint64_t startTicks = 1000) : start_(startTicks), ticks_(startTicks) {}
+  uint64_t Ticks() override { return ticks_; }
+  os::LocalTime Now() override;  // 8 December 2026, 09:00, plus the ticks since the start
+  void Set(uint64_t ticks) { ticks_ = ticks < ticks_ ? ticks_ : ticks; }
+
+ private:
+  uint64_t start_;
+  uint64_t ticks_;
+};
+
+class HeadlessHost final : public Host {
+ public:
+  HeadlessHost();
+  ~HeadlessHost() override;
+  HeadlessHost(const HeadlessHost&) = delete;
+  HeadlessHost& operator=(const HeadlessHost&) = delete;
+
+  uint64_t Now() { return clock_.Ticks(); }
+  // Moves the clock on, delivering (dispatching) every due timer and scheduled step on the
+  // way in time order, and everything they cause.
+  void Advance(uint64_t milliseconds);
+  // Reads and dispatches (with translation) everything the calling thread's queue holds
+  // now; returns how many messages it dispatched. Stops at WM_QUIT, remembering its code.
+  int Pump();
+  // Moves the clock on without reading any queue, as a procedure busy for that long does.
+  void Stall(uint64_t milliseconds) { clock_.Set(Now() + milliseconds); }
+  // Runs `step` when the clock reaches now + `delay` (inside Advance or a waiting loop).
+  void Schedule(uint64_t delay, std::function<void()> step);
+
+  // Scripted input at a position in a window's client area (pumped by the caller).
+  void MouseMove(Hwnd hwnd, Point client);
+  void MouseDown(Hwnd hwnd, Point client, MouseButton button = MouseButton::Left);
+  void MouseUp(Hwnd hwnd, Point client, MouseButton button = MouseButton::Left);
+  void Click(Hwnd hwnd, Point client, MouseButton button = MouseButton::Left);
+  void DoubleClick(Hwnd hwnd, Point client, MouseButton button = MouseButton::Left);
+  void KeyDown(uint32_t keyCode, uint32_t character = 0);
+  void KeyUp(uint32_t keyCode);
+  // Down and up, typing the key's character on a US keyboard with the shift state in force.
+  void Press(uint32_t keyCode);
+  // Types each character of the text as the keys (with Shift) a US keyboard needs.
+  // Characters no key types are left out, and the result is then false.
+  bool Type(const std::string& text);
+
+  bool Starved() const { return starved_; }
+  bool QuitSeen() const { return quitSeen_; }
+  int QuitCode() const { return quitCode_; }
+  int Beeps() const { return static_cast<int>(sounds_.size()); }
+  // The sound of every beep so far, in order.
+  const std::vector<uint32_t>& Sounds() const { return sounds_; }
+  void SetScreenSize(Size size) { screen_ = size; }
+
+  // Host
+  void Wait(std::optional<uint64_t> deadline) override;
+  void Wake() override {}
+  Size ScreenSize() override { return screen_; }
+  void Beep(uint32_t sound) override { sounds_.push_back(sound); }
+
+ private:
+  struct Step {
+    uint64_t at;
+    uint64_t order;
+    std::function<void()> run;
+  };
+  bool RunStepDueBy(uint64_t limit);
+  std::optional<uint64_t> NextEvent(uint64_t limit);
+
+  VirtualClock clock_;
+  std::vector<Step> steps_;
+  uint64_t stepOrder_ = 0;
+  Size screen_{1024, 768};
+  bool starved_ = false;
+  bool quitSeen_ = false;
+  int quitCode_ = 0;
+  std::vector<uint32_t> sounds_;
+};
+
+}  // namespace qor::ui
