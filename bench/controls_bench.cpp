@@ -7,7 +7,7 @@
 #include <string>
 
 #include "window/platform/core/focus.h"
-#include "window/platform/core/paint.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/defaults/default_proc.h"

@@ -3,8 +3,8 @@
 // Every turn invalidates the whole tree and pumps the paint messages.
 #include <benchmark/benchmark.h>
 
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/paint.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"

@@ -4,7 +4,7 @@
 
 #include "os/codepage.h"
 #include "runtime/base/error_state.h"
-#include "runtime/environment/value_list.h"
+#include "runtime/environment/item_list.h"
 #include "runtime/locale/case_tables.h"
 #include "runtime/locale/collation.h"
 #include "runtime/locale/locale.h"

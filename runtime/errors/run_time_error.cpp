@@ -5,8 +5,8 @@
 
 #include "os/debugger.h"
 #include "runtime/base/error_state.h"
-#include "runtime/base/runtime_flags.h"
-#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/fatal_hooks.h"
+#include "runtime/base/flags.h"
 #include "runtime/base/ui_service.h"
 #include "runtime/errors/report_text.h"
 #include "runtime/startup/process_exit.h"

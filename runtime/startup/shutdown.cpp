@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "runtime/base/runtime_flags.h"
-#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/fatal_hooks.h"
+#include "runtime/base/flags.h"
 
 namespace qor::rt {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "allocator_test_support.h"
 #include "runtime/heap/heap.h"
-#include "runtime/values/runtime_array.h"
+#include "runtime/values/growable_array.h"
 
 namespace qor::rt::testing {
 namespace {

@@ -8,8 +8,8 @@
 #include "os/module.h"
 #include "resources/messages/error_messages.h"
 #include "runtime/base/error_state.h"
-#include "runtime/base/runtime_flags.h"
-#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/fatal_hooks.h"
+#include "runtime/base/flags.h"
 #include "runtime/errors/halt.h"
 #include "runtime/errors/run_time_error.h"
 

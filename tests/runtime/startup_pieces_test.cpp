@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/fatal_hooks.h"
+#include "runtime/base/flags.h"
 #include "runtime/base/module_list.h"
-#include "runtime/base/runtime_flags.h"
-#include "runtime/base/runtime_hooks.h"
 #include "runtime/base/ui_service.h"
 #include "runtime/startup/initialisers.h"
 #include "runtime/startup/shutdown.h"

@@ -13,7 +13,7 @@
 
 #include "resources/messages/error_messages.h"
 #include "runtime/base/error_state.h"
-#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/fatal_hooks.h"
 #include "runtime/base/ui_service.h"
 #include "runtime/errors/halt.h"
 #include "runtime/errors/language_traps.h"

@@ -5,7 +5,7 @@
 #include "tests/window/platform/canvas_check.h"
 #include "tests/window/platform/recorder.h"
 #include "window/platform/core/input.h"
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/resources/cursor.h"
 #include "window/platform/resources/stock_icons.h"
 

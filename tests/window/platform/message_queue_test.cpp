@@ -3,7 +3,7 @@
 
 #include "os/thread_id.h"
 #include "tests/window/platform/recorder.h"
-#include "window/platform/core/paint.h"
+#include "window/platform/core/invalidation.h"
 
 namespace qor::ui::testing {
 namespace {

@@ -7,11 +7,11 @@
 
 #include "os/clock.h"
 #include "window/platform/core/detail/thread_queue.h"
+#include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/host.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/registry.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"

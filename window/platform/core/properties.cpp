@@ -1,6 +1,6 @@
 #include "window/platform/core/properties.h"
 
-#include "window/platform/core/registry.h"
+#include "window/platform/core/detail/window_records.h"
 
 namespace qor::ui {
 

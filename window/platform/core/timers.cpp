@@ -4,9 +4,9 @@
 
 #include "os/clock.h"
 #include "window/platform/core/detail/thread_queue.h"
+#include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/registry.h"
 #include "window/platform/core/window.h"
 
 namespace qor::ui {

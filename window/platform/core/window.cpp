@@ -4,11 +4,11 @@
 
 #include "window/platform/core/caret.h"
 #include "window/platform/core/detail/thread_queue.h"
+#include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/host.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/registry.h"
 #include "window/platform/core/timers.h"
 #include "window/platform/core/upper_layers.h"
 #include "window/platform/core/window_attributes.h"

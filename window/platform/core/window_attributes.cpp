@@ -2,12 +2,12 @@
 
 #include <cstring>
 
+#include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/host.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/paint.h"
-#include "window/platform/core/registry.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 

@@ -1,6 +1,6 @@
 #include "window/platform/core/window_class.h"
 
-#include "window/platform/core/registry.h"
+#include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/upper_layers.h"
 
 namespace qor::ui {

@@ -5,10 +5,10 @@
 
 #include "window/platform/core/focus.h"
 #include "window/platform/core/host.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/paint.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/draw/begin_paint.h"

@@ -8,9 +8,9 @@
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"
-#include "window/platform/draw/drawing.h"
 #include "window/platform/draw/edges.h"
 #include "window/platform/draw/font.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/resources/icon.h"
 #include "window/platform/resources/stock_icons.h"
@@ -63,7 +63,7 @@ void DrawCloseBox(Hdc dc, Rect box) {
   }
 }
 
-void DrawCaption(Hdc dc, Hwnd hwnd, const CaptionLayout& layout, bool active) {
+void DrawCaptionBar(Hdc dc, Hwnd hwnd, const CaptionLayout& layout, bool active) {
   FillSolid(dc, layout.bar, GetSysColor(active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
   FillSolid(dc, {layout.bar.left, layout.bar.bottom, layout.bar.right, layout.bar.bottom + 1}, GetSysColor(COLOR_BTNFACE));
   if (!layout.icon.IsEmpty()) {
@@ -124,7 +124,7 @@ void DrawWindowFrame(Hwnd hwnd) {
     bool active = GetActiveWindow() == hwnd;
     Rect window = GetWindowRect(hwnd);
     DrawBorder(dc, {0, 0, window.Width(), window.Height()}, style, active);
-    if (HasCaption(style)) DrawCaption(dc, hwnd, GetCaptionLayout(hwnd), active);
+    if (HasCaption(style)) DrawCaptionBar(dc, hwnd, GetCaptionLayout(hwnd), active);
   }
   ReleaseDC(hwnd, dc);
 }

@@ -1,11 +1,11 @@
 #include "window/platform/draw/begin_paint.h"
 
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/paint.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 
 namespace qor::ui {
 

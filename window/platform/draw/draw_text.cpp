@@ -1,7 +1,7 @@
 #include "window/platform/draw/draw_text.h"
 
-#include "window/platform/draw/drawing.h"
 #include "window/platform/draw/font.h"
+#include "window/platform/draw/primitives.h"
 
 namespace qor::ui {
 

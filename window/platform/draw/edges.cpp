@@ -1,6 +1,6 @@
 #include "window/platform/draw/edges.h"
 
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 
 namespace qor::ui {

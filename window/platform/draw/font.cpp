@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <mutex>
 
-#include "window/platform/draw/drawing.h"
 #include "window/platform/draw/font_face.h"
 #include "window/platform/draw/font_match.h"
 #include "window/platform/draw/logical_dpi.h"
+#include "window/platform/draw/primitives.h"
 
 namespace qor::ui {
 

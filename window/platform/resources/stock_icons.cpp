@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "window/platform/resources/icon_file.h"
-#include "window/platform/resources/vector_art.h"
+#include "window/platform/resources/stock_icon_shapes.h"
 
 namespace qor::ui {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "window/platform/draw/drawing.h"
 #include "window/platform/draw/edges.h"
 #include "window/platform/draw/font.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/system_controls/control_text.h"
 
@@ -38,7 +38,7 @@ void PaintPushButton(Hdc dc, const ButtonLook& look) {
   unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   if (look.enabled) {
     ColorRef old = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawCaption(dc, look.caption, textArea, format);
+    DrawControlText(dc, look.caption, textArea, format);
     SetTextColor(dc, old);
   } else {
     DrawDisabledCaption(dc, look.caption, textArea, format);
@@ -61,10 +61,10 @@ void PaintGroupBox(Hdc dc, const ButtonLook& look, BrushHandle background) {
   Rect textArea = band;
   textArea.left += kGroupCaptionPadding;
   if (look.enabled) {
-    DrawCaption(dc, look.caption, textArea, format);
+    DrawControlText(dc, look.caption, textArea, format);
   } else {
     ColorRef old = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    DrawCaption(dc, look.caption, textArea, format);
+    DrawControlText(dc, look.caption, textArea, format);
     SetTextColor(dc, old);
   }
 }

@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
-#include "window/platform/core/paint.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/defaults/default_proc.h"

@@ -4,7 +4,7 @@
 
 namespace qor::ui {
 
-void DrawCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned format) {
+void DrawControlText(Hdc dc, std::string_view text, const Rect& rect, unsigned format) {
   Rect box = rect;
   int oldMode = SetBkMode(dc, TRANSPARENT);
   DrawText(dc, text, &box, format);
@@ -13,9 +13,9 @@ void DrawCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned forma
 
 void DrawDisabledCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned format) {
   ColorRef old = SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-  DrawCaption(dc, text, rect.Offset(1, 1), format);
+  DrawControlText(dc, text, rect.Offset(1, 1), format);
   SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
-  DrawCaption(dc, text, rect, format);
+  DrawControlText(dc, text, rect, format);
   SetTextColor(dc, old);
 }
 

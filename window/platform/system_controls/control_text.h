@@ -9,7 +9,7 @@
 
 namespace qor::ui {
 
-void DrawCaption(Hdc dc, std::string_view text, const Rect& rect, unsigned format);
+void DrawControlText(Hdc dc, std::string_view text, const Rect& rect, unsigned format);
 
 // Draws the caption twice, as disabled text looks: in the highlight colour one pixel down
 // and right, then in the shadow colour.

@@ -1,6 +1,6 @@
 #include "window/platform/system_controls/static_painter.h"
 
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/system_controls/control_text.h"
 #include "window/platform/system_controls/static_control.h"
@@ -25,10 +25,10 @@ void PaintStatic(Hdc dc, const StaticLook& look, BrushHandle background) {
   if ((look.style & SS_TYPEMASK) == SS_ICON) return;
   unsigned format = FormatFor(look.style);
   if (look.enabled) {
-    DrawCaption(dc, look.text, look.rect, format);
+    DrawControlText(dc, look.text, look.rect, format);
   } else {
     ColorRef old = SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-    DrawCaption(dc, look.text, look.rect, format);
+    DrawControlText(dc, look.text, look.rect, format);
     SetTextColor(dc, old);
   }
 }

@@ -6,8 +6,8 @@
 
 #include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
-#include "window/platform/core/paint.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/timers.h"
 #include "window/platform/core/window.h"
@@ -17,7 +17,7 @@
 #include "window/platform/draw/begin_paint.h"
 #include "window/platform/draw/font.h"
 #include "window/platform/system_controls/control_text.h"
-#include "window/platform/system_controls/tool_watch.h"
+#include "window/platform/system_controls/tool_relay.h"
 #include "window/platform/system_controls/tooltip_painter.h"
 #include "window/platform/system_controls/tooltip_tracker.h"
 

@@ -1,6 +1,6 @@
 #include "window/platform/system_controls/tooltip_painter.h"
 
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/system_controls/control_text.h"
 
@@ -19,7 +19,7 @@ void PaintToolTip(Hdc dc, const Rect& rect, std::string_view text, bool prefix) 
   FrameRect(dc, rect, GetSysColorBrush(COLOR_WINDOWFRAME));
   ColorRef old = SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
   Rect inside{rect.left + kMarginX, rect.top + kMarginY, rect.right - kMarginX, rect.bottom - kMarginY};
-  DrawCaption(dc, text, inside, DT_LEFT | DT_SINGLELINE | (prefix ? 0u : DT_NOPREFIX));
+  DrawControlText(dc, text, inside, DT_LEFT | DT_SINGLELINE | (prefix ? 0u : DT_NOPREFIX));
   SetTextColor(dc, old);
 }
 

@@ -18,8 +18,8 @@
 #include "window/platform/defaults/default_proc.h"
 #include "window/platform/draw/begin_paint.h"
 #include "window/platform/draw/brush.h"
-#include "window/platform/draw/drawing.h"
 #include "window/platform/draw/logical_dpi.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/window_canvas.h"
 
 namespace qor::ui {

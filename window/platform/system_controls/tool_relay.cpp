@@ -1,4 +1,4 @@
-#include "window/platform/system_controls/tool_watch.h"
+#include "window/platform/system_controls/tool_relay.h"
 
 #include <mutex>
 #include <unordered_map>

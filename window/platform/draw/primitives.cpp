@@ -1,4 +1,4 @@
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "runtime/base/runtime_hooks.h"
+#include "runtime/base/fatal_hooks.h"
 
 namespace qor::rt {
 namespace {

@@ -1,4 +1,4 @@
-#include "window/platform/core/registry.h"
+#include "window/platform/core/detail/window_records.h"
 
 #include <cctype>
 

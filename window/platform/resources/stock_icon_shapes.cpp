@@ -1,4 +1,4 @@
-#include "window/platform/resources/vector_art.h"
+#include "window/platform/resources/stock_icon_shapes.h"
 
 #include <algorithm>
 #include <cmath>

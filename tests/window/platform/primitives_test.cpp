@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/window/platform/canvas_check.h"
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 
 namespace qor::ui::testing {

@@ -1,4 +1,4 @@
-#include "runtime/values/runtime_array.h"
+#include "runtime/values/growable_array.h"
 
 #include "runtime/errors/run_time_error.h"
 #include "runtime/heap/heap.h"

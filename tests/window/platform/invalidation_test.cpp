@@ -2,11 +2,11 @@
 // canvas, children at their offsets, clipped to the update area and to what is visible.
 #include "tests/window/platform/canvas_check.h"
 #include "tests/window/platform/recorder.h"
-#include "window/platform/core/paint.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/platform/draw/begin_paint.h"
-#include "window/platform/draw/drawing.h"
+#include "window/platform/draw/primitives.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/draw/window_canvas.h"
 

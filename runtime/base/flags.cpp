@@ -1,4 +1,4 @@
-#include "runtime/base/runtime_flags.h"
+#include "runtime/base/flags.h"
 
 namespace qor::rt {
 namespace {

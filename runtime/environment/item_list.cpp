@@ -1,4 +1,4 @@
-#include "runtime/environment/value_list.h"
+#include "runtime/environment/item_list.h"
 
 namespace qor::rt {
 namespace {
