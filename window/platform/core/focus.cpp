@@ -75,14 +75,14 @@ void ActivateWindow(Hwnd hwnd, uint32_t how) {
   if (before) DeactivateWindow(before, hwnd);
   Exchange(&InputOwners::active, hwnd);
   BringWindowToTop(hwnd);
-  detail::RedrawCaption(hwnd);
+  RedrawCaption(hwnd);
   SendMessage(hwnd, WM_ACTIVATE, how, static_cast<LParam>(before.AsParam()));
 }
 
 void DeactivateWindow(Hwnd hwnd, Hwnd next) {
   if (Read(&InputOwners::active) != hwnd) return;
   Exchange(&InputOwners::active, Hwnd{});
-  detail::RedrawCaption(hwnd);
+  RedrawCaption(hwnd);
   SendMessage(hwnd, WM_ACTIVATE, WA_INACTIVE, static_cast<LParam>(next.AsParam()));
   Hwnd focus = GetFocus();
   if (focus && (focus == hwnd || IsChild(hwnd, focus))) SetFocus(Hwnd{});

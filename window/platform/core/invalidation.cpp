@@ -1,6 +1,7 @@
 #include "window/platform/core/invalidation.h"
 
 #include "os/clock.h"
+#include "window/platform/core/detail/message_sources.h"
 #include "window/platform/core/detail/thread_queue.h"
 #include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/host.h"
@@ -63,7 +64,7 @@ bool UpdateWindow(Hwnd hwnd) {
 }
 
 void InvalidateTree(Hwnd hwnd) {
-  detail::MarkFrameDirty(hwnd);
+  MarkFrameDirty(hwnd);
   InvalidateRect(hwnd, nullptr, true);
   for (Hwnd child : GetChildren(hwnd)) InvalidateTree(child);
 }
@@ -97,6 +98,8 @@ bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter) {
   msg = Msg{next, WM_PAINT, 0, 0, os::TickCount(), GetCursorPos(), 0};
   return true;
 }
+
+}  // namespace detail
 
 bool TakeUpdateArea(Hwnd hwnd, Rect& area, bool& erase) {
   RegistryLock lock(TheRegistry().mutex);
@@ -138,6 +141,5 @@ void RedrawCaption(Hwnd hwnd) {
   GetUpperLayers().drawFrame(hwnd);
 }
 
-}  // namespace detail
 
 }  // namespace qor::ui

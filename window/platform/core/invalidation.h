@@ -18,16 +18,10 @@ bool UpdateWindow(Hwnd hwnd);
 // Invalidates a window and all its descendants.
 void InvalidateTree(Hwnd hwnd);
 
-}  // namespace qor::ui
-
-namespace qor::ui::detail {
-struct ThreadQueue;
-// The next window of the thread waiting for painting, parents before children.
-bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter);
+// For the painting code (BeginPaint, the default window procedure):
 // Takes the window's whole update area off (validating it) for the painting that starts:
 // the area and whether the background is to be erased first.
 bool TakeUpdateArea(Hwnd hwnd, Rect& area, bool& erase);
-
 // The frame and caption are to be drawn again with the next painting (windows without a
 // frame are not marked).
 void MarkFrameDirty(Hwnd hwnd);
@@ -36,4 +30,5 @@ void DrawFrameIfDirty(Hwnd hwnd);
 // The caption changed (activation, text): drawn again at once unless a painting that
 // draws the whole frame is still to come.
 void RedrawCaption(Hwnd hwnd);
-}  // namespace qor::ui::detail
+
+}  // namespace qor::ui

@@ -23,10 +23,3 @@ std::optional<uint64_t> NextTimerDueOfThisThread();
 
 }  // namespace qor::ui
 
-namespace qor::ui::detail {
-struct ThreadQueue;
-// The due timer that fires next for `filter` (null: any), as a WM_TIMER message.
-bool NextTimerMessage(ThreadQueue& queue, Msg& msg, Hwnd filter, bool remove);
-// Stops every timer of a window being destroyed.
-void KillWindowTimers(ThreadQueue& queue, Hwnd hwnd);
-}  // namespace qor::ui::detail

@@ -1,4 +1,5 @@
 #include "window/platform/core/window.h"
+#include "window/platform/core/detail/message_sources.h"
 
 #include <algorithm>
 

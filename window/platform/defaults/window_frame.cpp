@@ -17,7 +17,6 @@
 
 namespace qor::ui {
 
-using namespace detail;
 
 namespace {
 

@@ -12,8 +12,8 @@ namespace qor::ui {
 Hdc BeginPaint(Hwnd hwnd, PaintStruct* paint) {
   Rect area;
   bool erase = false;
-  if (!paint || !detail::TakeUpdateArea(hwnd, area, erase)) return nullptr;
-  detail::DrawFrameIfDirty(hwnd);
+  if (!paint || !TakeUpdateArea(hwnd, area, erase)) return nullptr;
+  DrawFrameIfDirty(hwnd);
   Hdc dc = GetDC(hwnd);
   if (!dc) return nullptr;
   IntersectClipRect(dc, area);

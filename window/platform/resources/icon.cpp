@@ -1,5 +1,7 @@
 #include "window/platform/resources/icon.h"
 
+#include "window/platform/resources/detail/shared_icon.h"
+
 #include <algorithm>
 #include <map>
 #include <mutex>

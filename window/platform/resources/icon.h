@@ -59,9 +59,4 @@ bool DrawIcon(Hdc dc, int x, int y, IconHandle icon);
 // without transparency; DI_MASK alone draws the shape in black on white.
 bool DrawIconEx(Hdc dc, int x, int y, IconHandle icon, int width, int height, uint32_t flags = DI_NORMAL);
 
-namespace detail {
-// Registers a stock icon under its handle (done once per stock id).
-IconHandle RegisterSharedIcon(IconPicture picture);
-}  // namespace detail
-
 }  // namespace qor::ui

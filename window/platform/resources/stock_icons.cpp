@@ -1,4 +1,5 @@
 #include "window/platform/resources/stock_icons.h"
+#include "window/platform/resources/detail/shared_icon.h"
 
 #include <map>
 #include <mutex>
