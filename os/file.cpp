@@ -30,17 +30,20 @@ bool InputFile::Open(const std::string& path) {
     lastError_ = kErrorFileNotFound;
     return false;
   }
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a pipe without a writer does not hold the open up.
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     lastError_ = PlatformErrorFor(errno);
     return false;
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     ::close(fd);
     lastError_ = kErrorAccessDenied;
     return false;
   }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  size_ = info.st_size;
   fd_ = fd;
   lastError_ = 0;
   return true;

@@ -21,9 +21,12 @@ class InputFile {
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
-  // Opens for reading; false when it cannot (LastError() says why). A directory
-  // does not open.
+  // Opens a regular file for reading; false when it cannot (LastError() says why). A
+  // directory, a pipe or a device does not open (access denied), and opening never
+  // waits for a writer.
   bool Open(const std::string& path);
+  // The size of the open file when it was opened, in bytes.
+  int64_t Size() const { return size_; }
   // Reads up to `size` bytes: the count read, 0 at the end, -1 when the read failed.
   std::ptrdiff_t Read(void* buffer, std::size_t size);
   void Close();
@@ -33,6 +36,7 @@ class InputFile {
  private:
   int fd_ = -1;
   int32_t lastError_ = 0;
+  int64_t size_ = 0;
 };
 
 // Reads a whole file into `out`; false (and `out` empty) when it cannot be opened.

@@ -103,10 +103,16 @@ class EnvironmentScanner {
   size_t pos_ = 0;
 };
 
+constexpr int32_t kInvalidDataFile = 36;
+
 bool ReadWholeEnvironment(const std::string& path, std::string& bytes) {
   os::InputFile file;
   if (!file.Open(path)) {
     SetError(file.LastError() ? file.LastError() : os::kErrorFileNotFound);
+    return false;
+  }
+  if (file.Size() > static_cast<int64_t>(kEnvironmentFileLimit)) {
+    SetError(kInvalidDataFile);
     return false;
   }
   std::vector<char> buffer(kEnvironmentReadBuffer);
@@ -114,6 +120,11 @@ bool ReadWholeEnvironment(const std::string& path, std::string& bytes) {
     std::ptrdiff_t n = file.Read(buffer.data(), buffer.size());
     if (n <= 0) break;  // a failed read counts as the end of the file
     bytes.append(buffer.data(), static_cast<size_t>(n));
+    if (bytes.size() > kEnvironmentFileLimit) {  // grew while it was read
+      bytes.clear();
+      SetError(kInvalidDataFile);
+      return false;
+    }
   }
   return true;
 }

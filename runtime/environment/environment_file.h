@@ -13,6 +13,9 @@ namespace qor::rt {
 inline constexpr size_t kEnvironmentNameLimit = 31;
 inline constexpr size_t kEnvironmentValueLimit = 1024;
 inline constexpr size_t kEnvironmentReadBuffer = 2048;
+// An environment file larger than this is not read (error 36, "Invalid Data File"); only
+// regular files are read at all (error 5 otherwise).
+inline constexpr size_t kEnvironmentFileLimit = 1 << 20;
 
 // Hears each setting as it is applied: its name in capitals ("QORMSG2" for a
 // message) and its value as used (escapes resolved, converted to ANSI).

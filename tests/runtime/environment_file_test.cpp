@@ -1,6 +1,7 @@
 #include "runtime/environment/environment_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <fstream>
@@ -148,6 +149,28 @@ TEST_F(EnvironmentFileTest, AMissingFileSetsError2AndChangesNothing) {
   EXPECT_EQ(CurrentLocale().monthNames[0], "January");
   EXPECT_FALSE(ReadEnvironment(""));
   EXPECT_EQ(ErrorCode(), 0);
+}
+
+// Pipes and devices would block or never end, and a huge file is no environment file:
+// neither is read, each says why, and the locale stays as it was.
+TEST_F(EnvironmentFileTest, OnlyRegularFilesUpToOneMebibyteAreRead) {
+  std::string fifo = ::testing::TempDir() + "env_fifo_" + std::to_string(::getpid());
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_FALSE(ReadEnvironment(fifo));  // returns at once: nobody writes to it
+  EXPECT_EQ(ErrorCode(), 5);
+  std::remove(fifo.c_str());
+  EXPECT_FALSE(ReadEnvironment("/dev/zero"));
+  EXPECT_EQ(ErrorCode(), 5);
+  EXPECT_FALSE(ReadEnvironment(::testing::TempDir()));
+  EXPECT_EQ(ErrorCode(), 5);
+
+  std::string tooLarge = "QORMONTH=Jan\r\n" + std::string(kEnvironmentFileLimit, ' ');
+  EXPECT_FALSE(Read(tooLarge));
+  EXPECT_EQ(ErrorCode(), 36);
+  EXPECT_EQ(CurrentLocale().monthNames[0], "January");
+  std::string atTheLimit = "QORMONTH=Jan\r\n" + std::string(kEnvironmentFileLimit - 14, ' ');
+  EXPECT_TRUE(Read(atTheLimit));
+  EXPECT_EQ(CurrentLocale().monthNames[0], "Jan");
 }
 
 TEST(EnvironmentFileName, ReplacesTheExtensionOfTheLastComponentOnly) {

@@ -105,6 +105,16 @@ TEST(LocaleCommandsTest, TheEnvOptionAppliesBeforeTheCommand) {
   EXPECT_EQ(Out({"--env", file.path(), "compare", "Stra\xDF" "e", "Strasse"}), "0\n");
 }
 
+// One fault, one message, with the error's code and text.
+TEST(LocaleCommandsTest, AnEnvironmentFileThatCannotBeReadIsSaidOnceAndClearly) {
+  EXPECT_EQ(Qor({"env", ""}).err, "qor: the environment file name is empty\nusage: qor env FILE\n");
+  ProcessResult directory = Qor({"--env", "/", "upper", "a"});
+  EXPECT_EQ(directory.exitCode, 2);
+  EXPECT_EQ(directory.err, "qor: --env: cannot read the environment file / (error 5: Access Denied)\n");
+  EXPECT_EQ(Qor({"env", "/dev/zero"}).err,
+            "qor: cannot read the environment file /dev/zero (error 5: Access Denied)\nusage: qor env FILE\n");
+}
+
 TEST(LocaleCommandsTest, BadOperandsAreUsageErrors) {
   for (auto args : std::vector<std::vector<std::string>>{{"format", "n-14", "1"},
                                                           {"format", "@n-14", "abc"},

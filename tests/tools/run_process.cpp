@@ -10,15 +10,14 @@
 #include <cstring>
 #include <string_view>
 
+#include "tests/tools/test_bin_dir.h"
+
 extern char** environ;
 
 namespace qor::test {
 namespace {
 
-std::string BinDir() {
-  const char* dir = std::getenv("QOR_TEST_BIN");
-  return dir ? dir : "build/bin";
-}
+std::string BinDir() { return TestBinDir(); }
 
 // Reads both pipes to their end without letting either fill up.
 void Drain(int outFd, int errFd, std::string& out, std::string& err) {

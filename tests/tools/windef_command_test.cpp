@@ -8,6 +8,8 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "tests/tools/test_bin_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -28,9 +30,7 @@ std::string ReadAll(const fs::path& path) {
 class WindefProcess : public ::testing::Test {
  protected:
   void SetUp() override {
-    const char* bin = std::getenv("QOR_TEST_BIN");
-    ASSERT_NE(bin, nullptr) << "QOR_TEST_BIN names the build's bin folder";
-    bin_ = bin;
+    bin_ = qor::test::TestBinDir();
     dir_ = fs::temp_directory_path() / ("windef_test_" + std::to_string(::getpid()));
     fs::create_directories(dir_);
   }
@@ -112,6 +112,19 @@ TEST_F(WindefProcess, UnknownNamesAndBadUsageExitTwo) {
   EXPECT_EQ(Start("qor", "windef").exitCode, 2);
   EXPECT_EQ(Start("qor", "windef list extra").exitCode, 2);
   EXPECT_EQ(Start("qor", "windef show KZT_A001").exitCode, 2);
+}
+
+// A result that cannot be written is a failure said on standard error, never exit 0.
+TEST_F(WindefProcess, AResultThatCannotBeWrittenFailsWithAMessage) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  fs::path err = dir_ / "err";
+  for (const char* arguments : {"calc 1 + 2", "windef raw KZT_A001", "windef dump KZT_A001", "random 1 1 10 3"}) {
+    std::string command =
+        "'" + (bin_ / "qor").string() + "' " + arguments + " >/dev/full 2>'" + err.string() + "'";
+    int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << arguments;
+    EXPECT_NE(ReadAll(err).find("qor: cannot write the result: "), std::string::npos) << arguments;
+  }
 }
 
 TEST_F(WindefProcess, CompilerReportsTheFaultySourceLine) {

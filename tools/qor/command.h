@@ -22,7 +22,8 @@ struct QorCommand {
 };
 
 // A global option placed before the command, such as "--year 2026".
-using OptionFn = bool (*)(std::string_view value);  // false: the value is rejected
+// Applies the option's value; returns why it was rejected, or "" when it was taken.
+using OptionFn = std::string (*)(std::string_view value);
 struct QorOption {
   QorOption(const char* name, const char* usage, const char* help, OptionFn apply);
   const char* name;   // "--year"

@@ -26,10 +26,7 @@ int RunEnv(std::span<const std::string_view> args) {
     std::string line = std::string(name) + "=" + EscapedEnvironmentValue(value);
     std::printf("%s\n", line.c_str());
   };
-  if (!rt::ReadEnvironment(args[0], print))
-    return UsageError("cannot read the environment file " + std::string(args[0]) + " (error " +
-                          std::to_string(rt::ErrorCode()) + ")",
-                      &envCommand);
+  if (std::string why = ReadEnvironmentFile(args[0], print); !why.empty()) return UsageError(why, &envCommand);
   return 0;
 }
 

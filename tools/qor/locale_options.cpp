@@ -11,19 +11,18 @@
 namespace qor::tool {
 namespace {
 
-bool ApplyEnvironmentOption(std::string_view file) {
+std::string ApplyEnvironmentOption(std::string_view file) {
   EnsureLocale();
-  if (rt::ReadEnvironment(file)) return true;
-  std::fprintf(stderr, "qor: cannot read the environment file %.*s (error %d)\n", static_cast<int>(file.size()),
-               file.data(), rt::ErrorCode());
-  return false;
+  std::string why = ReadEnvironmentFile(file);
+  return why.empty() ? why : "--env: " + why;
 }
 
-bool ApplyYearOption(std::string_view text) {
+std::string ApplyYearOption(std::string_view text) {
   long long year = 0;
-  if (!ParseInt64(text, year) || year < 100 || year > 9999) return false;
+  if (!ParseInt64(text, year) || year < 100 || year > 9999)
+    return "bad value for --year: " + std::string(text) + " (a year from 100 to 9999)";
   rt::SetCurrentYear(static_cast<int>(year));
-  return true;
+  return "";
 }
 
 const QorOption envOption("--env", "--env FILE", "read FILE as an environment file before the command",

@@ -1,6 +1,7 @@
 #include "tools/qor/locale_setup.h"
 
 #include "os/intl_profile.h"
+#include "runtime/base/error_state.h"
 #include "runtime/locale/locale.h"
 
 namespace qor::tool {
@@ -21,6 +22,13 @@ std::string EscapedEnvironmentValue(std::string_view value) {
     else out += c;
   }
   return out;
+}
+
+std::string ReadEnvironmentFile(std::string_view file, const rt::EnvironmentObserver& observer) {
+  if (file.empty()) return "the environment file name is empty";
+  if (rt::ReadEnvironment(file, observer)) return "";
+  return "cannot read the environment file " + std::string(file) + " (error " + std::to_string(rt::ErrorCode()) +
+         ": " + rt::ErrorText() + ")";
 }
 
 }  // namespace qor::tool

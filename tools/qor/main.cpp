@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,16 @@ const QorCommand* FindCommand(std::string_view name) {
   return nullptr;
 }
 
+// A result that could not be written (a full disk, a closed pipe) is a failure, not
+// success: said on standard error, exit code 2.
+int CheckOutputWritten() {
+  errno = 0;
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  const char* reason = errno ? std::strerror(errno) : "write error";
+  std::fprintf(stderr, "qor: cannot write the result: %s\n", reason);
+  return 2;
+}
+
 }  // namespace
 
 QorCommand::QorCommand(const char* n, const char* u, const char* h, CommandFn r)
@@ -86,8 +97,7 @@ int main(int argc, char** argv) {
     const QorOption* option = FindOption(args[i]);
     if (!option) return UsageError("unknown option " + std::string(args[i]) + " (see qor --help)");
     if (i + 1 >= args.size()) return UsageError(std::string(args[i]) + " needs a value");
-    if (!option->apply(args[i + 1]))
-      return UsageError("bad value for " + std::string(args[i]) + ": " + std::string(args[i + 1]));
+    if (std::string why = option->apply(args[i + 1]); !why.empty()) return UsageError(why);
     i += 2;
   }
   if (i >= args.size() || args[i] == "--help" || args[i] == "help") {
@@ -100,5 +110,6 @@ int main(int argc, char** argv) {
   const QorCommand* command = FindCommand(args[i]);
   if (!command) return UsageError("unknown command " + std::string(args[i]) + " (see qor --help)");
   std::span<const std::string_view> rest(args.data() + i + 1, args.size() - i - 1);
-  return command->run(rest);
+  int code = command->run(rest);
+  return code == 0 ? CheckOutputWritten() : code;
 }

@@ -13,13 +13,14 @@
 #include <thread>
 
 #include "tests/tools/platform_demo/image_compare.h"
+#include "tests/tools/test_bin_dir.h"
 #include "tests/tools/platform_demo/xvfb_server.h"
 #include "window/platform/draw/png_file.h"
 
 namespace qor::tool::testing {
 namespace {
 
-std::string Program() { return std::string(getenv("QOR_TEST_BIN")) + "/platform_demo"; }
+std::string Program() { return qor::test::TestBinDir() + "/platform_demo"; }
 
 std::string FreshDirectory(const std::string& name) {
   std::string dir = std::string(QOR_DEMO_OUTPUT) + "/" + name;
