@@ -104,7 +104,8 @@ TEST_F(Session, AnyWindowMayRefuseTheEndOfTheSessionAndAllAreTold) {
 }
 
 // A termination signal is served once per process: each case runs in a child process.
-void CloseOnSignalThenReport(bool realSignal) {
+// A real signal when `raised` is non-zero; a request for SIGINT otherwise.
+void CloseOnSignalThenReport(int raised) {
   MessageLog& log = Log();
   HeadlessHost child;
   RegisterClass(WindowClass{"Victim", RecorderProc});
@@ -117,8 +118,8 @@ void CloseOnSignalThenReport(bool realSignal) {
   CreateWindow(params);
   log.Clear();
   InstallTerminationHandlers();
-  if (realSignal) {
-    raise(SIGTERM);
+  if (raised) {
+    raise(raised);
   } else {
     RequestTermination(SIGINT);
   }
@@ -131,13 +132,20 @@ void CloseOnSignalThenReport(bool realSignal) {
 }
 
 TEST(Termination, SigtermClosesEveryWindowNewestFirstAndQuits) {
-  EXPECT_EXIT(CloseOnSignalThenReport(true), ::testing::ExitedWithCode(128 + SIGTERM),
+  EXPECT_EXIT(CloseOnSignalThenReport(SIGTERM), ::testing::ExitedWithCode(128 + SIGTERM),
               "second WM_ENDSESSION 1;second WM_DESTROY;second WM_NCDESTROY;"
               "first WM_ENDSESSION 1;first WM_DESTROY;first WM_NCDESTROY; signal=15");
 }
 
 TEST(Termination, SigintCannotBeRefusedEither) {
-  EXPECT_EXIT(CloseOnSignalThenReport(false), ::testing::ExitedWithCode(128 + SIGINT), "signal=2");
+  EXPECT_EXIT(CloseOnSignalThenReport(0), ::testing::ExitedWithCode(128 + SIGINT), "signal=2");
+}
+
+// The terminal or the session going away ends the program in the same order.
+TEST(Termination, SighupClosesInOrderAsSigtermDoes) {
+  EXPECT_EXIT(CloseOnSignalThenReport(SIGHUP), ::testing::ExitedWithCode(128 + SIGHUP),
+              "second WM_ENDSESSION 1;second WM_DESTROY;second WM_NCDESTROY;"
+              "first WM_ENDSESSION 1;first WM_DESTROY;first WM_NCDESTROY; signal=1");
 }
 
 }  // namespace

@@ -58,6 +58,7 @@ void InstallTerminationHandlers() {
   action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGHUP, &action, nullptr);  // the terminal or the session went away
 }
 
 void RequestTermination(int signalNumber) { OnTerminationSignal(signalNumber); }

@@ -5,7 +5,7 @@
 // WM_QUERYENDSESSION; any window answering 0 refuses, and every window is then told the
 // outcome with WM_ENDSESSION (wParam: whether the session ends).
 //
-// SIGINT and SIGTERM cannot be refused. Once the handlers are installed, such a signal
+// SIGINT, SIGTERM and SIGHUP cannot be refused. Once the handlers are installed, such a signal
 // wakes the host thread, which at its next look at the queue closes the application in
 // order: every top-level window of the thread receives WM_ENDSESSION (wParam 1, lParam
 // ENDSESSION_CLOSEAPP) and is destroyed, most recent first, and WM_QUIT is posted with

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "window/platform/core/input.h"
@@ -37,6 +38,24 @@ std::vector<int16_t> Tone(int rate, double pitch) {
   return samples;
 }
 
+// Whether a sound device is likely to be there: a sound server's socket or a sound card.
+// Without one, asking the sound library anyway fills standard error with its complaints
+// (and may leave a folder of its settings in the home directory), so it is not asked:
+// the caller flashes instead. A driver named in SDL_AUDIODRIVER is always tried.
+bool SoundDeviceLikely() {
+  if (SDL_getenv("SDL_AUDIODRIVER") || SDL_getenv("PULSE_SERVER")) return true;
+  std::error_code ignored;
+  if (const char* runtime = SDL_getenv("XDG_RUNTIME_DIR")) {
+    std::filesystem::path dir(runtime);
+    if (std::filesystem::exists(dir / "pulse" / "native", ignored) ||
+        std::filesystem::exists(dir / "pipewire-0", ignored))
+      return true;
+  }
+  for (const auto& entry : std::filesystem::directory_iterator("/dev/snd", ignored))
+    if (entry.path().filename().string().starts_with("pcmC")) return true;
+  return false;
+}
+
 }  // namespace
 
 BeepSound::~BeepSound() {
@@ -46,7 +65,7 @@ BeepSound::~BeepSound() {
 bool BeepSound::Open() {
   if (device_ != 0) return true;
   if (failed_) return false;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+  if (!SoundDeviceLikely() || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     failed_ = true;
     return false;
   }

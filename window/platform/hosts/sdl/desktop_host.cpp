@@ -29,6 +29,25 @@ int TimeoutUntil(std::optional<uint64_t> deadline) {
   return left > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<int>(left);
 }
 
+// A display to connect to, or a video driver chosen by name.
+bool DisplayNamed() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+    const char* value = SDL_getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+// SDL falls back to drivers that show nothing when no display is found; a program would
+// then run on with no window and no word. They are taken only when asked for by name.
+bool ShowsWindows(const char* driver) {
+  if (!driver) return false;
+  bool invisible = SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0;
+  if (!invisible) return true;
+  const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+  return asked && SDL_strcasecmp(asked, driver) == 0;
+}
+
 }  // namespace
 
 std::unique_ptr<DesktopHost> DesktopHost::Open(std::string* error) {
@@ -46,11 +65,20 @@ bool DesktopHost::Start(std::string* error) {
   // screen saver run.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  constexpr const char* kNoDisplay = "no X11 or Wayland display was found (is DISPLAY or WAYLAND_DISPLAY set?)";
+  if (!DisplayNamed()) {  // asked before the video drivers try, and complain, one by one
+    if (error) *error = kNoDisplay;
+    return false;
+  }
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     if (error) *error = SDL_GetError();
     return false;
   }
   sdlStarted_ = true;
+  if (!ShowsWindows(SDL_GetCurrentVideoDriver())) {
+    if (error) *error = kNoDisplay;
+    return false;
+  }
   // On X11 the canvases go straight to the server (shared memory images). Left to itself
   // SDL would put them through an OpenGL texture, which costs a GL context (most of a
   // second on a software rasteriser) and gains a plain 2-D program nothing. Wayland has

@@ -245,3 +245,31 @@ TEST(DesktopResolution, AResolutionOutOfRangeOrNotANumberLeaves96) {
 
 }  // namespace
 }  // namespace qor::ui
+
+namespace qor::ui {
+namespace {
+
+// Without a display SDL would fall back to a driver that shows nothing; the host refuses
+// it and says why, unless the driver was asked for by name.
+void OpenWithoutADisplay() {
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  unsetenv("SDL_VIDEODRIVER");
+  std::string error;
+  std::unique_ptr<DesktopHost> host = DesktopHost::Open(&error);
+  fprintf(stderr, "%s %s\n", host ? "opened" : "refused", error.c_str());
+  exit(host ? 0 : 3);
+}
+
+TEST(DesktopHostDisplay, NoDisplayIsRefusedWithAReason) {
+  EXPECT_EXIT(OpenWithoutADisplay(), ::testing::ExitedWithCode(3), "refused .*display");
+}
+
+TEST(DesktopHostDisplay, TheInvisibleDriversServeWhenAskedForByName) {
+  setenv("SDL_VIDEODRIVER", "offscreen", 1);
+  std::string error;
+  EXPECT_TRUE(DesktopHost::Open(&error)) << error;
+}
+
+}  // namespace
+}  // namespace qor::ui
