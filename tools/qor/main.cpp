@@ -32,7 +32,8 @@ int PrintHelp() {
     for (const QorOption* o : Options()) std::printf("  %-36s %s\n", o->usage, o->help);
   }
   std::printf("\nEach command prints its result on standard output and exits 0; a usage error\n"
-              "or an operand the runtime cannot take is reported on standard error, exit 2.\n");
+              "is reported on standard error, exit 2. A number or picture the runtime takes only\n"
+              "in part is read as the runtime reads it, with a warning on standard error.\n");
   return 0;
 }
 

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "runtime/pictures/picture.h"
+#include "runtime/values/decimal_stack.h"
 #include "tools/qor/command.h"
+#include "tools/qor/decimal_io.h"
 #include "tools/qor/locale_setup.h"
 
 namespace qor::tool {
@@ -19,29 +21,16 @@ const QorCommand formatCommand(
 const QorCommand deformatCommand("deformat", "deformat PICTURE TEXT",
                                  "the value that TEXT reads back as through @PICTURE", RunDeformat);
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// [-] digits [. digits] [e [+|-] digits], at least one digit before any exponent.
-bool IsDecimalText(std::string_view text) {
-  size_t pos = 0, digits = 0;
-  if (pos < text.size() && text[pos] == '-') ++pos;
-  for (; pos < text.size() && IsDigit(text[pos]); ++pos) ++digits;
-  if (pos < text.size() && text[pos] == '.')
-    for (++pos; pos < text.size() && IsDigit(text[pos]); ++pos) ++digits;
-  if (digits == 0) return false;
-  if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-    ++pos;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-    size_t start = pos;
-    while (pos < text.size() && IsDigit(text[pos])) ++pos;
-    if (pos == start) return false;
-  }
-  return pos == text.size();
-}
-
 bool TakesAnyText(const rt::CompiledPicture& picture) {
   return !picture.IsValid() || picture.Kind() == rt::PictureKind::kString ||
          picture.Kind() == rt::PictureKind::kKeyIn;
+}
+
+// The runtime takes any picture text; one it cannot compile has width 0 and shows nothing.
+void WarnIfInvalid(const rt::CompiledPicture& picture, std::string_view text) {
+  if (picture.IsValid()) return;
+  std::fprintf(stderr, "qor: warning: the picture %.*s is not valid (it compiles to width 0)\n",
+               static_cast<int>(text.size()), text.data());
 }
 
 bool CheckPicture(std::string_view picture, const QorCommand& command, int& status) {
@@ -61,8 +50,11 @@ int RunFormat(std::span<const std::string_view> args) {
   if (!CheckPicture(args[0], formatCommand, status)) return status;
   EnsureLocale();
   rt::CompiledPicture picture = rt::CompilePicture(args[0]);
-  if (!TakesAnyText(picture) && !IsDecimalText(args[1]))
-    return UsageError("VALUE must be a decimal number for this picture: " + std::string(args[1]), &formatCommand);
+  WarnIfInvalid(picture, args[0]);
+  if (!TakesAnyText(picture)) {  // the value goes in as a number: say when it is not one
+    PushDecimalOperand(args[1]);
+    rt::DecPop();
+  }
   PrintLine(rt::FormatText(picture, args[1]));
   return 0;
 }
@@ -72,7 +64,9 @@ int RunDeformat(std::span<const std::string_view> args) {
   int status = 0;
   if (!CheckPicture(args[0], deformatCommand, status)) return status;
   EnsureLocale();
-  PrintLine(rt::DeformatText(rt::CompilePicture(args[0]), args[1]));
+  rt::CompiledPicture picture = rt::CompilePicture(args[0]);
+  WarnIfInvalid(picture, args[0]);
+  PrintLine(rt::DeformatText(picture, args[1]));
   return 0;
 }
 
