@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "tests/tools/platform_demo/image_compare.h"
-#include "tests/tools/test_bin_dir.h"
 #include "tests/tools/platform_demo/xvfb_server.h"
+#include "tests/tools/test_bin_dir.h"
 #include "window/platform/draw/png_file.h"
 
 namespace qor::tool::testing {
