@@ -18,7 +18,7 @@ std::string NumberCharacters(std::string_view text) {
   bool point = false, exponent = false;
   for (char c : text) {
     bool afterE = !out.empty() && (out.back() == 'e' || out.back() == 'E');
-    if (IsDigit(c) || (c == '.' && !point && !exponent) || ((c == 'e' || c == 'E') && !exponent) ||
+    if (IsDigit(c) || (c == '.' && !point) || ((c == 'e' || c == 'E') && !exponent) ||
         (c == '-' && (out.empty() || afterE)) || (c == '+' && afterE)) {
       out += c;
       point = point || c == '.';

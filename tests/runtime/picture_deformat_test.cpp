@@ -44,6 +44,9 @@ TEST_F(PictureDeformatTest, StringPicturesKeepWhatCanBelongToANumber) {
   EXPECT_EQ(Deformat("@s20", "a-1.2.3e-4e5+x"), "-1.23e-45");
   EXPECT_EQ(Deformat("@s3", "12345"), "123");
   EXPECT_EQ(Deformat("@s20", "1e+5-"), "1e+5");
+  // The first "." is kept wherever it stands, after the exponent too.
+  EXPECT_EQ(Deformat("@s20", "-e-."), "-e-.");
+  EXPECT_EQ(Deformat("@s20", "1e5.5.6"), "1e5.56");
 }
 
 TEST_F(PictureDeformatTest, Dates) {
