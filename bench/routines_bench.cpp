@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/routines.h"
+#include "bench/ratio_table.h"
 
 namespace {
 
@@ -161,28 +162,18 @@ void RegisterBlockRoutines() {
 // ---- Ratio summary -----------------------------------------------------------------------
 
 // Prints the usual table, then each routine's time over its reference's time.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public qor::bench::BestTimeReporter {
  public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && !run.error_occurred) {  // CPU time: the machine may be shared
-        double& best = times_[run.benchmark_name()];
-        const double t = run.GetAdjustedCPUTime();
-        if (best == 0 || t < best) best = t;
-      }
-  }
-
   void Finalize() override {
     ConsoleReporter::Finalize();
     std::printf("\n%-22s %12s %12s %8s %s\n", "pair", "routine", "reference", "ratio", "goal");
-    for (const auto& [name, time] : times_) {
+    for (const auto& [name, time] : Times()) {
       const size_t slash = name.rfind('/');
       if (name.compare(slash + 1, std::string::npos, "routine") != 0) continue;
       const std::string stem = name.substr(0, slash);
       const bool block = stem.find('/') != std::string::npos;
-      const auto reference = times_.find(stem + (block ? "/memmove" : "/builtin"));
-      if (reference == times_.end()) continue;
+      const auto reference = Times().find(stem + (block ? "/memmove" : "/builtin"));
+      if (reference == Times().end()) continue;
       const double ratio = time / reference->second;
       std::printf("%-22s %12.2f %12.2f %8.2f %s\n", stem.c_str(), time, reference->second, ratio, Goal(stem).c_str());
     }
@@ -195,8 +186,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
     if (stem.find('/') == std::string::npos) return "<= 1.20";
     return stem.starts_with("GBR") ? "<= 4.00" : "<= 2.00";
   }
-
-  std::map<std::string, double> times_;
 };
 
 }  // namespace

@@ -46,7 +46,7 @@ FreeDescriptor* CheckedHeap::ListFreeBlock(Byte* p, uint32_t size) {
 // Moves the start of a free block to `start`, with its new size; its end stays.
 void CheckedHeap::MoveFreeStart(FreeDescriptor* descriptor, Byte* start, uint32_t size) {
   descriptor->block = start;
-  descriptor->size = size;
+  freeList_.Resize(descriptor, size);
   SetLeadingTag(start, kTagFree);
   SetSizeWord(start, size);
 }
@@ -90,10 +90,12 @@ void CheckedHeap::Free(void* p) {
 Byte* CheckedHeap::CheckedBlock(void* p) const {
   auto* block = static_cast<Byte*>(p);
   if (reinterpret_cast<std::uintptr_t>(block) % 8 != 0) FatalDiagnostic(Diagnostic::kCorruptBlock);
-  if (regions_.IsLargeBlock(block)) return block;
-  // Outside our arenas there are no tags to read: a static variable, a stray pointer,
-  // or a large block whose region has already gone back to the OS.
-  if (!regions_.InArena(block)) FatalDiagnostic(Diagnostic::kCorruptBlock);
+  if (!regions_.InArena(block)) {
+    if (regions_.IsLargeBlock(block)) return block;
+    // Outside our regions there are no tags to read: a static variable, a stray
+    // pointer, or a large block whose region has already gone back to the OS.
+    FatalDiagnostic(Diagnostic::kCorruptBlock);
+  }
   const Byte tag = LeadingTag(block);
   if (tag == kTagFree) FatalDiagnostic(Diagnostic::kFreedTwice);
   if (tag != kTagUsed) FatalDiagnostic(Diagnostic::kCorruptBlock);
@@ -121,7 +123,7 @@ void CheckedHeap::FreeSmall(Byte* p) {
       total += following->size;
       freeList_.Remove(following);
     }
-    merged->size = total;
+    freeList_.Resize(merged, total);
     MarkFree(merged->block, total, merged);
     SetLeadingTag(p, kTagFree);
     freeList_.MoveRoverPast(merged);

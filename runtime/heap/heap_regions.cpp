@@ -1,6 +1,7 @@
 #include "runtime/heap/heap_regions.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace qor::rt::heap {
 namespace {
@@ -69,11 +70,27 @@ Byte* Regions::AddLargeBlock(uint32_t size) {
   return p;
 }
 
+// Freed blocks come from anywhere, so the search avoids branches the processor would
+// mispredict: a few arenas are compared all at once, more by a binary search whose
+// steps compile to conditional moves.
 bool Regions::InArena(const Byte* p) const {
-  auto after = std::upper_bound(arenas_.begin(), arenas_.end(), p);
-  if (after == arenas_.begin()) return false;
-  const Byte* base = *(after - 1);
-  return p >= base + kArenaFirstBlock && p < base + kArenaBytes;
+  const std::uintptr_t address = reinterpret_cast<std::uintptr_t>(p);
+  const auto inside = [address](const Byte* base) {
+    return address - reinterpret_cast<std::uintptr_t>(base) - kArenaFirstBlock < kArenaBytes - kArenaFirstBlock;
+  };
+  constexpr std::size_t kComparedAtOnce = 16;
+  if (arenas_.size() <= kComparedAtOnce) {
+    bool found = false;
+    for (const Byte* base : arenas_) found |= inside(base);
+    return found;
+  }
+  const Byte* const* candidate = arenas_.data();
+  for (std::size_t span = arenas_.size(); span > 1;) {
+    const std::size_t half = span / 2;
+    if (reinterpret_cast<std::uintptr_t>(candidate[half]) <= address) candidate += half;
+    span -= half;
+  }
+  return inside(*candidate);
 }
 
 bool Regions::IsLargeBlock(const Byte* p) const {

@@ -107,6 +107,7 @@ TEST_P(AllocatorStress, RandomOperationsKeepEveryInvariant) {
     stress.Step();
     const HeapCensus census = Census();
     ASSERT_EQ(census.fault, "") << "after step " << step;
+    ASSERT_EQ(heap_.GetFreeList().CheckRuns(), "") << "after step " << step;
     if (HasFailure()) return;
   }
   stress.FreeAll();

@@ -1,0 +1,74 @@
+#pragma once
+// A console reporter for side-by-side benchmarks: it prints the usual table, then one
+// line per pair with our time over the anchor's (best CPU time of each, since the
+// machine may be shared) and the goal. Pairs whose benchmarks did not run (filtered
+// out, or an anchor library that was not found at build time) are left out. The last
+// pair given is the headline and comes last.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qor::bench {
+
+struct RatioPair {
+  std::string label;
+  std::string ours;    // benchmark names
+  std::string anchor;
+  std::string goal;    // e.g. "<= 1.00"
+};
+
+// The usual table, keeping the best CPU time of every benchmark for a summary.
+class BestTimeReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
+      double& best = times_[run.benchmark_name()];
+      const double time = run.GetAdjustedCPUTime();
+      if (best == 0 || time < best) best = time;
+    }
+  }
+
+ protected:
+  const std::map<std::string, double>& Times() const { return times_; }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+class RatioTable : public BestTimeReporter {
+ public:
+  explicit RatioTable(std::vector<RatioPair> pairs) : pairs_(std::move(pairs)) {}
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-34s %10s %10s %7s %s\n", "pair (CPU time)", "ours", "anchor", "ratio", "goal");
+    for (const RatioPair& pair : pairs_) {
+      const auto ours = Times().find(pair.ours);
+      const auto anchor = Times().find(pair.anchor);
+      if (ours == Times().end() || anchor == Times().end()) continue;
+      std::printf("%-34s %10.1f %10.1f %7.2f %s\n", pair.label.c_str(), ours->second, anchor->second,
+                  ours->second / anchor->second, pair.goal.c_str());
+    }
+  }
+
+ private:
+  std::vector<RatioPair> pairs_;
+};
+
+// Runs the benchmarks registered so far with a RatioTable over `pairs`.
+inline int RunWithRatios(int argc, char** argv, std::vector<RatioPair> pairs) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioTable table(std::move(pairs));
+  benchmark::RunSpecifiedBenchmarks(&table);
+  benchmark::Shutdown();
+  return 0;
+}
+
+}  // namespace qor::bench
