@@ -1,6 +1,12 @@
-// Addition, subtraction, multiplication and division of unpacked decimals, done on
-// base 10^8 integers (the magnitude times 10^32) and converted back.
+// Addition, subtraction, multiplication and division of unpacked decimals. Sums and
+// differences are formed on the digits themselves, eight at a time; products and
+// quotients on base 10^8 integers (the magnitude times 10^32). Either way only the
+// words or limbs that hold digits in use are touched.
+#include <algorithm>
+#include <cstring>
+
 #include "runtime/values/decimal.h"
+#include "runtime/values/decimal_digit_words.h"
 #include "runtime/values/decimal_limbs.h"
 
 namespace qor::rt {
@@ -8,23 +14,44 @@ namespace {
 
 uint8_t SignOf(const Decimal& d) { return d.sign ? 1 : 0; }
 
-// a + (bNegative ? -|b| : |b|), with a's sign applied to a's magnitude.
-Decimal SignedSum(const Decimal& a, const Decimal& b, uint8_t bSign) {
-  Limbs x = LimbsFromDecimal(a);
-  Limbs y = LimbsFromDecimal(b);
-  uint8_t aSign = SignOf(a);
-  if (aSign == bSign) return DecimalFromLimbs(LimbsAdd(x, y), aSign);
-  if (LimbsCompare(x, y) >= 0) return DecimalFromLimbs(LimbsSubtract(x, y), aSign);
-  return DecimalFromLimbs(LimbsSubtract(y, x), bSign);
+// Compares two magnitudes over the words either may use.
+int CompareMagnitudes(const DigitWords& x, const DigitWords& y, int first, int last) {
+  for (int w = last; w >= first; --w)
+    if (x.word[w] != y.word[w]) return x.word[w] > y.word[w] ? 1 : -1;
+  return 0;
 }
 
-// 10^31 as a base 10^8 integer: 10^7 in limb 3.
-Limbs TenToTheDivisionPlaces() {
-  Limbs r{};
-  r.size = 4;
-  r.limb[3] = 10000000u;
-  return r;
+// a + (bSign ? -|b| : |b|), with a's sign applied to a's magnitude. Equal signs add
+// the magnitudes; different signs subtract the smaller from the larger as the larger
+// plus the nines' complement of the smaller plus one, the carry out dropped.
+Decimal SignedSum(const Decimal& a, const Decimal& b, uint8_t bSign) {
+  const DigitWords x = DigitWordsFromDecimal(a);
+  const DigitWords y = DigitWordsFromDecimal(b);
+  const uint8_t aSign = SignOf(a);
+  if (x.Empty()) return DecimalFromDigitWords(y.word, y.firstWord, y.lastWord, bSign);
+  if (y.Empty()) return DecimalFromDigitWords(x.word, x.firstWord, x.lastWord, aSign);
+  const int first = std::min(x.firstWord, y.firstWord);
+  const int last = std::max(x.lastWord, y.lastWord);
+  uint64_t sum[kDigitWords] = {};
+  if (aSign == bSign) {
+    uint64_t carry = 0;
+    for (int w = first; w <= last; ++w) sum[w] = AddDigitWords(x.word[w], y.word[w], carry);
+    // A carry beyond the highest digit is dropped with the digits above index 63.
+    if (last + 1 < kDigitWords) sum[last + 1] = carry;
+    return DecimalFromDigitWords(sum, first, std::min(last + 1, kDigitWords - 1), aSign);
+  }
+  const bool aLarger = CompareMagnitudes(x, y, first, last) >= 0;
+  const DigitWords& larger = aLarger ? x : y;
+  const DigitWords& smaller = aLarger ? y : x;
+  uint64_t carry = 1;
+  for (int w = first; w <= last; ++w) sum[w] = AddDigitWords(larger.word[w], ComplementDigitWord(smaller.word[w]), carry);
+  return DecimalFromDigitWords(sum, first, last, aLarger ? aSign : bSign);
 }
+
+// Limb i of the divisor's magnitude times 10^32 stands at 10^(8i); the dividend is
+// scaled by 2 * 10^31 = 2 * 10^7 * 10^(8*3).
+constexpr uint32_t kTwiceTenToTheSeven = 20000000u;
+constexpr int kDivisionLimbShift = 3;
 
 }  // namespace
 
@@ -32,26 +59,85 @@ Decimal DecimalAdd(const Decimal& a, const Decimal& b) { return SignedSum(a, b, 
 
 Decimal DecimalSubtract(const Decimal& a, const Decimal& b) { return SignedSum(a, b, SignOf(b) ^ 1); }
 
+// Both magnitudes carry a factor 10^32; the product carries 10^64, so its four
+// lowest limbs are the digits below index 0, which are cut off, and limbs from 12 on
+// are the digits above index 63, which are dropped.
 Decimal DecimalMultiply(const Decimal& a, const Decimal& b) {
-  // Both magnitudes carry a factor 10^32; the product carries 10^64, so its four
-  // lowest limbs are the digits below index 0, which are cut off.
-  Limbs product = LimbsMultiply(LimbsFromDecimal(a), LimbsFromDecimal(b));
-  Limbs scaled{};
-  scaled.size = kDecimalLimbs;
-  for (int i = 0; i < kDecimalLimbs; ++i) scaled.limb[i] = product.limb[i + 4];
-  return DecimalFromLimbs(scaled, SignOf(a) ^ SignOf(b));
+  constexpr int kCut = 4, kKept = kCut + kDecimalLimbs;
+  const LimbFrame x = LimbFrameFromDecimal(a);
+  const LimbFrame y = LimbFrameFromDecimal(b);
+  uint32_t product[kDecimalLimbs] = {};
+  if (x.IsZero() || y.IsZero()) return DecimalFromLimbFrame(product, 1, 0, 0);
+  // Column by column, each column's products summed in a register with the carry
+  // from the column below: at most eight products below 10^16, no overflow.
+  uint64_t carry = 0;
+  const int first = x.low + y.low;
+  for (int k = first; k < kKept; ++k) {
+    uint64_t t = carry;
+    const int iLast = std::min(x.high, k - y.low);
+    for (int i = std::max(x.low, k - y.high); i <= iLast; ++i) t += uint64_t{x.limb[i]} * y.limb[k - i];
+    if (k >= kCut) product[k - kCut] = static_cast<uint32_t>(t % kLimbBase);
+    carry = t / kLimbBase;
+  }
+  return DecimalFromLimbFrame(product, std::max(first - kCut, 0), kDecimalLimbs - 1, SignOf(a) ^ SignOf(b));
 }
 
+// The quotient in units of 10^-31, rounded half away from zero, is
+// q = floor((2 * |a| * 10^31 + |b|) / (2 * |b|)); the result's magnitude times 10^32
+// is q * 10. When |b| ends in k zero limbs, dropping the k lowest limbs of both the
+// numerator and the divisor leaves the floor unchanged, so the division runs on the
+// limbs in use only.
 Decimal DecimalDivide(const Decimal& dividend, const Decimal& divisor) {
-  Limbs a = LimbsFromDecimal(dividend);
-  Limbs b = LimbsFromDecimal(divisor);
-  LimbsTrim(b);
-  if (b.size == 1 && b.limb[0] == 0) return DecimalZero();
-  // q = round(a * 10^31 / b) = floor((2 * a * 10^31 + b) / (2 * b)), counted in
-  // units of 10^-31; the result's magnitude times 10^32 is q * 10.
-  Limbs numerator = LimbsAdd(LimbsMultiplySmall(LimbsMultiply(a, TenToTheDivisionPlaces()), 2), b);
-  Limbs quotient = LimbsDivide(numerator, LimbsMultiplySmall(b, 2));
-  return DecimalFromLimbs(LimbsMultiplySmall(quotient, 10), SignOf(dividend) ^ SignOf(divisor));
+  const LimbFrame x = LimbFrameFromDecimal(dividend);
+  LimbFrame y = LimbFrameFromDecimal(divisor);
+  LimbFrameTrim(y);
+  if (y.IsZero()) return DecimalZero();
+  const int dropped = y.low;
+
+  // The divisor 2 * |b|, without its zero limbs at the bottom.
+  uint32_t twiceB[kDecimalLimbs + 1];
+  int divisorSize = y.high - dropped + 1;
+  uint32_t carry = 0;
+  for (int l = 0; l < divisorSize; ++l) {
+    const uint32_t t = y.limb[dropped + l] * 2 + carry;
+    carry = t >= kLimbBase;
+    twiceB[l] = carry ? t - kLimbBase : t;
+  }
+  if (carry != 0) twiceB[divisorSize++] = carry;
+
+  // The numerator: 2 * 10^7 * |a| placed 3 limbs up, less the dropped limbs, plus |b|.
+  uint32_t numerator[kMaxLimbs] = {};
+  int numeratorSize = y.high - dropped + 2;  // room for |b| and its carry
+  if (!x.IsZero()) {
+    uint64_t spill = 0;
+    for (int l = x.low; l <= x.high + 1; ++l) {
+      const uint64_t t = uint64_t{l <= x.high ? x.limb[l] : 0u} * kTwiceTenToTheSeven + spill;
+      spill = t / kLimbBase;
+      const int at = l + kDivisionLimbShift - dropped;
+      if (at >= 0) numerator[at] = static_cast<uint32_t>(t % kLimbBase);
+    }
+    numeratorSize = std::max(numeratorSize, x.high + 2 + kDivisionLimbShift - dropped);
+  }
+  carry = 0;
+  for (int l = 0; l < numeratorSize; ++l) {
+    const uint32_t t = numerator[l] + (l <= y.high - dropped ? y.limb[dropped + l] : 0u) + carry;
+    carry = t >= kLimbBase;
+    numerator[l] = carry ? t - kLimbBase : t;
+  }
+  while (numeratorSize > 1 && numerator[numeratorSize - 1] == 0) --numeratorSize;
+
+  uint32_t quotient[kMaxLimbs] = {};
+  LimbsDivide(numerator, numeratorSize, twiceB, divisorSize, quotient);
+
+  // q * 10, of which the lowest eight limbs are kept.
+  uint32_t result[kDecimalLimbs];
+  uint64_t spill = 0;
+  for (int l = 0; l < kDecimalLimbs; ++l) {
+    const uint64_t t = uint64_t{quotient[l]} * 10 + spill;
+    result[l] = static_cast<uint32_t>(t % kLimbBase);
+    spill = t / kLimbBase;
+  }
+  return DecimalFromLimbFrame(result, 0, kDecimalLimbs - 1, SignOf(dividend) ^ SignOf(divisor));
 }
 
 }  // namespace qor::rt

@@ -1,11 +1,13 @@
 #pragma once
 // Working form of the decimal arithmetic: a magnitude as an unsigned integer in base
 // 10^8, least significant limb first. A Decimal's magnitude times 10^32 is such an
-// integer of 8 limbs, limb i holding digit indexes 8i..8i+7, so products, quotients
-// and alignment need no digit-by-digit work.
+// integer of 8 limbs, limb i holding digit indexes 8i..8i+7; eight digit bytes turn
+// into one limb (and back) with a few word-wide operations, and only the limbs that
+// hold significant digits are converted, added or multiplied.
 #include <cstdint>
 
 #include "runtime/values/decimal.h"
+#include "runtime/values/decimal_digit_words.h"
 
 namespace qor::rt {
 
@@ -13,25 +15,50 @@ inline constexpr uint32_t kLimbBase = 100000000u;
 inline constexpr int kDecimalLimbs = 8;  // 64 digits
 inline constexpr int kMaxLimbs = 20;     // room for every intermediate
 
-struct Limbs {
-  uint32_t limb[kMaxLimbs];
-  int size;  // limbs in use; may include leading zero limbs
+// A Decimal's magnitude times 10^32. Limbs outside [low, high] are zero; low > high
+// means the value is zero.
+struct LimbFrame {
+  uint32_t limb[kDecimalLimbs];
+  int low;
+  int high;
+  bool IsZero() const { return low > high; }
 };
 
-Limbs LimbsFromDecimal(const Decimal& d);
-// Keeps the lowest 8 limbs (digits above index 63 are dropped).
-Decimal DecimalFromLimbs(const Limbs& magnitude, uint8_t sign);
+// Eight digit bytes, the lowest digit in the lowest byte, as one limb.
+inline uint32_t LimbFromDigitBytes(uint64_t bytes) {
+  const uint64_t pairs = (bytes & 0x00FF00FF00FF00FFu) + ((bytes >> 8) & 0x00FF00FF00FF00FFu) * 10;
+  const uint64_t quads = (pairs & 0x0000FFFF0000FFFFu) + ((pairs >> 16) & 0x0000FFFF0000FFFFu) * 100;
+  return static_cast<uint32_t>(quads) + static_cast<uint32_t>(quads >> 32) * 10000;
+}
 
-// Drops leading zero limbs (keeps at least one).
-void LimbsTrim(Limbs& a);
-int LimbsCompare(const Limbs& a, const Limbs& b);
-Limbs LimbsAdd(const Limbs& a, const Limbs& b);
-Limbs LimbsSubtract(const Limbs& larger, const Limbs& smaller);  // larger >= smaller
-Limbs LimbsMultiply(const Limbs& a, const Limbs& b);
-Limbs LimbsMultiplySmall(const Limbs& a, uint32_t factor);  // factor < kLimbBase
-// Shifts up by whole limbs (multiplies by 10^(8*count)).
-Limbs LimbsShiftUp(const Limbs& a, int count);
-// floor(numerator / divisor); the divisor must not be zero.
-Limbs LimbsDivide(const Limbs& numerator, const Limbs& divisor);
+// A limb as eight digit bytes. Lane-wise division by constants: by 100 as
+// (x * 5243) >> 19 in 32-bit lanes below 10^4, by 10 as (x * 103) >> 10 in 16-bit
+// lanes below 100; no lane spills into the next.
+inline uint64_t DigitBytesFromLimb(uint32_t limb) {
+  const uint64_t quads = (limb % 10000) | (uint64_t{limb / 10000} << 32);
+  const uint64_t hundreds = ((quads * 5243) >> 19) & 0x0000007F0000007Fu;
+  const uint64_t pairs = (quads - hundreds * 100) | (hundreds << 16);
+  const uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000Fu;
+  return (pairs - tens * 10) | (tens << 8);
+}
+
+inline LimbFrame LimbFrameFromDecimal(const Decimal& d) {
+  const DigitWords words = DigitWordsFromDecimal(d);
+  LimbFrame frame;
+  frame.low = words.firstWord;
+  frame.high = words.lastWord;
+  for (int l = 0; l < kDecimalLimbs; ++l) frame.limb[l] = LimbFromDigitBytes(words.word[l]);
+  return frame;
+}
+// The Decimal of a magnitude whose limbs outside [low, high] are zero, with the
+// range and sign derived from its digits (zero carries no sign).
+Decimal DecimalFromLimbFrame(const uint32_t (&limb)[kDecimalLimbs], int low, int high, uint8_t sign);
+
+// Narrows [low, high] to the limbs that are not zero.
+void LimbFrameTrim(LimbFrame& frame);
+
+// floor(u / v) for u of `uSize` limbs and v of `vSize` limbs whose top limb is not
+// zero; u is overwritten. The quotient gets uSize - vSize + 1 limbs (at least 1).
+void LimbsDivide(uint32_t* u, int uSize, const uint32_t* v, int vSize, uint32_t* quotient);
 
 }  // namespace qor::rt
