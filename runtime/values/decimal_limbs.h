@@ -44,10 +44,10 @@ inline uint64_t DigitBytesFromLimb(uint32_t limb) {
 
 inline LimbFrame LimbFrameFromDecimal(const Decimal& d) {
   const DigitWords words = DigitWordsFromDecimal(d);
-  LimbFrame frame;
+  LimbFrame frame{};
   frame.low = words.firstWord;
   frame.high = words.lastWord;
-  for (int l = 0; l < kDecimalLimbs; ++l) frame.limb[l] = LimbFromDigitBytes(words.word[l]);
+  for (int l = frame.low; l <= frame.high; ++l) frame.limb[l] = LimbFromDigitBytes(words.word[l]);
   return frame;
 }
 // The Decimal of a magnitude whose limbs outside [low, high] are zero, with the
