@@ -13,6 +13,7 @@
 #include "window/platform/core/keys.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
+#include "window/platform/core/window.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"
 
@@ -36,6 +37,7 @@ struct InputState {
   Point cursor;
   LastClick lastClick;
   CursorHandle cursorShape = CursorHandle::None;
+  CursorHandle override = CursorHandle::None;
 };
 
 InputState& State() {
@@ -97,6 +99,15 @@ bool IsDoubleClick(InputState& s, Hwnd target, MouseButton button, Point screen,
   return dbl;
 }
 
+// What the pointer shows over the window the mouse goes to: the override while there is
+// one, else the class cursor (see input.h).
+CursorHandle PointerCursor(Hwnd target) {
+  CursorHandle forced = GetOverrideCursor();
+  return forced != CursorHandle::None ? forced : ClassCursorUnder(target);
+}
+
+void FollowPointer(Hwnd target) { SetCursor(PointerCursor(target)); }
+
 }  // namespace
 
 void HostMouseMove(Point screen) {
@@ -108,6 +119,7 @@ void HostMouseMove(Point screen) {
     flags = FlagsLocked(s);
   }
   Hwnd target = MouseTarget(screen);
+  FollowPointer(target);
   if (target) Post(target, WM_MOUSEMOVE, flags, ClientPoint(target, screen), screen, 0);
 }
 
@@ -124,6 +136,7 @@ void HostMouseButton(MouseButton button, bool down, Point screen) {
     flags = FlagsLocked(s);
     if (down && target) dbl = IsDoubleClick(s, target, button, screen, os::TickCount());
   }
+  FollowPointer(target);
   if (!target) return;
   uint32_t message = kDownMessage[index] + (down ? (dbl ? 2 : 0) : 1);
   Post(target, message, flags, ClientPoint(target, screen), screen, 0);
@@ -184,6 +197,33 @@ CursorHandle SetCursor(CursorHandle cursor) {
   }
   if (before != cursor) CurrentHost().CursorChanged(cursor);
   return before;
+}
+
+CursorHandle ClassCursorUnder(Hwnd hwnd) {
+  for (Hwnd at = hwnd; at; at = GetParent(at)) {
+    if (CursorHandle cursor = GetClassCursor(at); cursor != CursorHandle::None) return cursor;
+  }
+  return static_cast<CursorHandle>(IDC_ARROW);  // a stock cursor's handle is its number
+}
+
+CursorHandle SetOverrideCursor(CursorHandle cursor) {
+  auto& s = State();
+  CursorHandle before;
+  Point pointer;
+  {
+    std::lock_guard<std::mutex> guard(s.mutex);
+    before = s.override;
+    s.override = cursor;
+    pointer = s.cursor;
+  }
+  FollowPointer(MouseTarget(pointer));
+  return before;
+}
+
+CursorHandle GetOverrideCursor() {
+  auto& s = State();
+  std::lock_guard<std::mutex> guard(s.mutex);
+  return s.override;
 }
 
 CursorHandle GetCursor() {

@@ -30,9 +30,20 @@ uint32_t MouseKeyFlags();
 inline constexpr uint32_t kDoubleClickTime = 500;    // milliseconds
 inline constexpr int kDoubleClickDistance = 2;       // pixels either way
 
-// The cursor shape shown over the windows; the host shows it.
+// The cursor shape shown over the windows; the host shows it. SetCursor shows a shape at
+// once, until the pointer next moves.
 CursorHandle SetCursor(CursorHandle cursor);
 CursorHandle GetCursor();
+// The pointer's shape follows the window under it: as the pointer moves or a button goes
+// down, the class cursor of the window the mouse goes to there (or of its nearest
+// ancestor that has one; the arrow for none, and off every window) is shown, unless an
+// override is in force. An override (the wait cursor while the program is busy) shows
+// wherever the pointer is until it is taken off with CursorHandle::None, when the class
+// cursor under the pointer comes back at once. Returns the override before.
+CursorHandle SetOverrideCursor(CursorHandle cursor);
+CursorHandle GetOverrideCursor();
+// The cursor a window shows by its class (see above).
+CursorHandle ClassCursorUnder(Hwnd hwnd);
 // The system's sounds, by the message-box icon they go with. A host plays a sound (or
 // flashes) for each; the numbers are the ones stored programs pass.
 inline constexpr uint32_t MB_OK = 0x00000000;            // the default sound

@@ -90,6 +90,13 @@ bool GetTextExtentPoint32(Hdc dc, std::string_view text, Size* size) {
   return true;
 }
 
+bool GetTextExtentExPoint(Hdc dc, std::string_view text, std::vector<int>* extents) {
+  FontHandle font = dc && extents ? FontOf(dc) : nullptr;
+  if (!font) return false;
+  font->Extents(text, *extents);
+  return true;
+}
+
 bool TextOut(Hdc dc, int x, int y, std::string_view text) {
   FontHandle font = dc ? FontOf(dc) : nullptr;
   if (!font) return false;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "window/platform/draw/device_context.h"
 
@@ -64,6 +65,9 @@ bool GetTextMetrics(Hdc dc, TextMetrics* metrics);
 bool GetUnderlineStroke(Hdc dc, UnderlineStroke* stroke);
 // Width and height of a single line of text, without drawing it.
 bool GetTextExtentPoint32(Hdc dc, std::string_view text, Size* size);
+// The widths of the line's first 1, 2, ... n characters (as drawn), in one pass; for
+// caret positions and clicks within a line (line_positions.h).
+bool GetTextExtentExPoint(Hdc dc, std::string_view text, std::vector<int>* extents);
 // Draws a single line with its cell's top left at (x, y) in the text colour; with OPAQUE
 // background mode the cell is filled with the background colour first. With a font that
 // has an escapement, the line and its cell turn about (x, y): at 900 the text goes up

@@ -140,6 +140,17 @@ int Font::Width(std::string_view text) {
   return width;
 }
 
+void Font::Extents(std::string_view text, std::vector<int>& extents) {
+  std::lock_guard lock(mutex_);
+  extents.clear();
+  extents.reserve(text.size());
+  int width = 0;
+  for (unsigned char c : text) {
+    width += GlyphFor(FromCp1252(c)).advance;
+    extents.push_back(width);
+  }
+}
+
 void Font::Draw(Hdc dc, Point cell, std::string_view text) {
   std::lock_guard lock(mutex_);
   int pen = 0;

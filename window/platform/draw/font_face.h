@@ -44,6 +44,9 @@ class Font {
 
   // The advance of the text along its own line, turned or not.
   int Width(std::string_view text);
+  // The advance of each prefix of the text: `extents[i]` is the width of its first i + 1
+  // characters.
+  void Extents(std::string_view text, std::vector<int>& extents);
   // Blends the text in the context's text colour with its unturned cell's top left at
   // `cell` (context coordinates).
   void Draw(Hdc dc, Point cell, std::string_view text);

@@ -5,6 +5,7 @@
 #include "window/platform/draw/edges.h"
 #include "window/platform/draw/font.h"
 #include "window/platform/draw/primitives.h"
+#include "window/platform/draw/style_painter.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/system_controls/control_text.h"
 
@@ -23,18 +24,8 @@ constexpr int kGroupCaptionPadding = 2;
 Rect PushButtonFocusRect(const ButtonLook& look) { return Inset(look.rect, look.isDefault ? 4 : 3); }
 
 void PaintPushButton(Hdc dc, const ButtonLook& look) {
-  Rect inside = look.rect;
-  FillRect(dc, inside, GetSysColorBrush(COLOR_BTNFACE));
-  if (look.isDefault) {
-    FrameRect(dc, inside, GetSysColorBrush(COLOR_WINDOWFRAME));
-    inside = Inset(inside, 1);
-  }
-  if (look.pushed && look.isDefault) {
-    FrameRect(dc, inside, GetSysColorBrush(COLOR_BTNSHADOW));
-  } else {
-    DrawEdge(dc, &inside, look.pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  }
-  Rect textArea = look.pushed ? look.rect.Offset(1, 1) : look.rect;
+  BevelState state{look.pushed, look.hot, look.isDefault, look.enabled};
+  Rect textArea = PaintButtonBevel(dc, look.rect, look.style, state);
   unsigned format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
   if (look.enabled) {
     ColorRef old = SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

@@ -5,6 +5,7 @@
 
 #include "window/platform/draw/brush.h"
 #include "window/platform/draw/device_context.h"
+#include "window/platform/draw/style_painter.h"
 
 namespace qor::ui {
 
@@ -15,6 +16,8 @@ struct ButtonLook {
   bool pushed = false;
   bool focused = false;
   bool enabled = true;
+  BevelStyle style = BevelStyle::Raised;  // Flat: flat at rest, a thin raised edge while hot
+  bool hot = false;                       // the mouse is over it
 };
 
 // Button face; a raised 3-D edge, sunken while pushed (the default button shows a flat

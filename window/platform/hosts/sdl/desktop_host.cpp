@@ -7,12 +7,14 @@
 
 #include "os/ansi_utf8.h"
 #include "os/clock.h"
+#include "window/platform/core/caret.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/caret_overlay.h"
 #include "window/platform/draw/logical_dpi.h"
 #include "window/platform/hosts/install_upper_layers.h"
 #include "window/platform/hosts/sdl/display_resolution.h"
@@ -145,6 +147,7 @@ void DesktopHost::Present() {
     std::lock_guard lock(pendingMutex_);
     changes.swap(changes_);
   }
+  NoteCaretChange(changes);
   std::erase_if(windows_, [](const auto& entry) { return !IsWindow(Hwnd{entry.first}); });
   // Bottom first, so that windows made together stack on the desktop as in the core.
   std::vector<Hwnd> tops = GetChildren(Hwnd{});
@@ -156,6 +159,19 @@ void DesktopHost::Present() {
     SyncWindow(top, changed == changes.end() ? ~0u : changed->second | (isNew ? ~0u : 0u));
   }
   FollowActivation();
+}
+
+// The caret is shown over the canvas (caret_overlay.h): a window shows anew when the caret
+// lit, went dark, moved in it or left it.
+void DesktopHost::NoteCaretChange(std::map<uint32_t, unsigned>& changes) {
+  CaretInfo caret = GetCaretInfo();
+  Hwnd top = caret.owner ? GetTopLevel(caret.owner) : Hwnd{};
+  ShownCaret now{top, top ? CaretOverlay(top).Bounds() : Rect{}};
+  if (now.top == shownCaret_.top && now.bounds == shownCaret_.bounds) return;
+  for (Hwnd changed : {shownCaret_.top, now.top}) {
+    if (changed) changes[changed.value] |= Bit(WindowChange::Painted);
+  }
+  shownCaret_ = now;
 }
 
 void DesktopHost::SyncWindow(Hwnd top, unsigned changes) {
@@ -190,6 +206,8 @@ void DesktopHost::FollowActivation() {
 
 void DesktopHost::Wait(std::optional<uint64_t> deadline) {
   Present();
+  // Wake for the caret's next blink too.
+  if (std::optional<uint64_t> blink = NextCaretBlink(); blink && (!deadline || *blink < *deadline)) deadline = blink;
   if (windows_.empty()) {
     WaitWithoutWindows(deadline);
   } else {

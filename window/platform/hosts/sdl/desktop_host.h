@@ -63,6 +63,7 @@ class DesktopHost final : public Host {
   DesktopWindow* Find(Hwnd hwnd) const;
   std::optional<ShownWindow> FindShown(uint32_t sdlWindowId) const;
   void SyncWindow(Hwnd top, unsigned changes);
+  void NoteCaretChange(std::map<uint32_t, unsigned>& changes);
   void FollowActivation();
   void HandleWindowEvent(const SDL_WindowEvent& event);
   void FollowRealPlacement(DesktopWindow& window, const SDL_WindowEvent& event);
@@ -82,6 +83,11 @@ class DesktopHost final : public Host {
   std::optional<CursorHandle> pendingCursor_;
   std::optional<uint32_t> pendingSound_;
 
+  struct ShownCaret {
+    Hwnd top;     // the window the caret shows in (null: none)
+    Rect bounds;  // of what it covers there now (empty: dark or hidden)
+  };
+  ShownCaret shownCaret_;
   Hwnd lastActive_;
   int flashedBeeps_ = 0;
   bool sdlStarted_ = false;

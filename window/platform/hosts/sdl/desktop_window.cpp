@@ -5,6 +5,7 @@
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/caret_overlay.h"
 #include "window/platform/draw/window_canvas.h"
 #include "window/platform/hosts/sdl/window_readback.h"
 
@@ -93,9 +94,17 @@ void DesktopWindow::Present() {
   std::shared_ptr<Canvas> canvas = WindowCanvas(hwnd_);
   SDL_Surface* target = SDL_GetWindowSurface(window_);
   if (!canvas || !target || canvas->Width() == 0 || canvas->Height() == 0) return;
+  // The caret is inverted over a copy of the canvas, never into the canvas itself.
+  Canvas withCaret;
+  Canvas* shownCanvas = canvas.get();
+  if (!CaretOverlay(hwnd_).IsEmpty()) {
+    withCaret = *canvas;
+    CompositeCaret(withCaret, hwnd_);
+    shownCanvas = &withCaret;
+  }
   SDL_Surface* source =
-      SDL_CreateRGBSurfaceWithFormatFrom(canvas->Row(0), canvas->Width(), canvas->Height(), 32,
-                                         canvas->Width() * 4, SDL_PIXELFORMAT_ARGB8888);
+      SDL_CreateRGBSurfaceWithFormatFrom(shownCanvas->Row(0), shownCanvas->Width(), shownCanvas->Height(), 32,
+                                         shownCanvas->Width() * 4, SDL_PIXELFORMAT_ARGB8888);
   if (!source) return;
   SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
   Rect shown = ShownRect();
