@@ -27,6 +27,7 @@ void ControlTest::SetUp() {
   PlatformTest::SetUp();
   Log().Ignore(WM_PAINT);
   Log().Ignore(WM_CTLCOLORSTATIC);
+  Log().Ignore(WM_CTLCOLOREDIT);
   main = Make("main", WS_POPUP | WS_VISIBLE, Hwnd{}, {100, 100, 400, 300});
   host.Pump();
   Log().Take();

@@ -149,7 +149,8 @@ TEST_F(Dialogs, MessageOrderFromOpeningToTheEnd) {
   std::vector<std::string> log = Take();
   // The dialog is made hidden with its controls, each given the dialog's font, and
   // initialised; the owner is disabled before the dialog shows and is activated, and
-  // enabled and activated again before the dialog is destroyed.
+  // enabled and activated again before the dialog is destroyed. The default look goes
+  // with the focus to the first button.
   std::vector<std::string> expected = {
       "Question WM_CREATE",
       "Save the changes? WM_CREATE",
@@ -171,6 +172,8 @@ TEST_F(Dialogs, MessageOrderFromOpeningToTheEnd) {
       "owner WM_ACTIVATE 0 Question",
       "Question WM_ACTIVATE 1 owner",
       "&Yes WM_SETFOCUS 0",
+      "&Yes BM_SETSTYLE 1",  // the focused push button looks like the default one
+      "&No BM_SETSTYLE 0",
       "Question WM_COMMAND 2 0 Cancel",
       "owner WM_ENABLE 1",
       "Question WM_ACTIVATE 0 owner",

@@ -6,6 +6,7 @@
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
+#include "window/platform/core/upper_layers.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
@@ -64,6 +65,7 @@ Hwnd SetFocus(Hwnd hwnd) {
   if (before) SendMessage(before, WM_KILLFOCUS, hwnd.AsParam(), 0);
   Exchange(&InputOwners::focus, hwnd);
   if (hwnd) SendMessage(hwnd, WM_SETFOCUS, before.AsParam(), 0);
+  if (auto moved = GetUpperLayers().focusMoved) moved(before, hwnd);
   return before;
 }
 

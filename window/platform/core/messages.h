@@ -49,6 +49,7 @@ inline constexpr uint32_t WM_TIMER = 0x0113;          // wParam: timer id, lPara
 // lParam the control; the parent sets text and background colours on the context and
 // returns the brush for the background. The default procedure answers with the button
 // face and the window text colour.
+inline constexpr uint32_t WM_CTLCOLOREDIT = 0x0133;  // the default: window text on the window colour
 inline constexpr uint32_t WM_CTLCOLORBTN = 0x0135;
 inline constexpr uint32_t WM_CTLCOLORSTATIC = 0x0138;
 
@@ -68,7 +69,15 @@ inline constexpr uint32_t WM_CAPTURECHANGED = 0x0215;  // lParam: the window gai
 // Private messages of a window class start here.
 inline constexpr uint32_t WM_USER = 0x0400;
 
-// WM_GETDLGCODE answers.
+// WM_GETDLGCODE answers: what a control keeps of the keys a dialog uses, and what it is.
+inline constexpr uint32_t DLGC_WANTARROWS = 0x0001;
+inline constexpr uint32_t DLGC_WANTTAB = 0x0002;
+inline constexpr uint32_t DLGC_WANTALLKEYS = 0x0004;
+inline constexpr uint32_t DLGC_HASSETSEL = 0x0008;        // a text field: Tab into it selects all (EM_SETSEL)
+// Selects characters of a text field: wParam the start (-1 removes the selection), lParam
+// the end (-1: the end of the text).
+inline constexpr uint32_t EM_SETSEL = 0x00B1;
+inline constexpr uint32_t DLGC_WANTCHARS = 0x0080;
 inline constexpr uint32_t DLGC_DEFPUSHBUTTON = 0x0010;    // the default push button
 inline constexpr uint32_t DLGC_UNDEFPUSHBUTTON = 0x0020;  // a push button that is not the default
 inline constexpr uint32_t DLGC_STATIC = 0x0100;           // takes no input (static text, group box)

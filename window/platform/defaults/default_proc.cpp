@@ -43,14 +43,16 @@ LResult TextLength(Hwnd hwnd) {
   return static_cast<LResult>(StoredWindowText(hwnd).size());
 }
 
-// The colours a control paints in when its parent has no others for it.
-LResult DefaultControlColors(WParam wParam) {
+// The colours a control paints in when its parent has no others for it: a text field
+// stands on the window colour, everything else on the button face.
+LResult DefaultControlColors(uint32_t message, WParam wParam) {
+  int background = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
   Hdc dc = reinterpret_cast<Hdc>(wParam);
   if (dc) {
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetBkColor(dc, GetSysColor(background));
   }
-  return static_cast<LResult>(GetSysColorBrush(COLOR_BTNFACE));
+  return static_cast<LResult>(GetSysColorBrush(background));
 }
 
 }  // namespace
@@ -89,8 +91,9 @@ LResult DefWindowProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam)
     case WM_QUERYENDSESSION:
       return 1;
     case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-      return DefaultControlColors(wParam);
+      return DefaultControlColors(message, wParam);
     default:
       return 0;
   }

@@ -11,11 +11,14 @@
 //   in the tab order.
 // - DM_GETDEFID / DM_SETDEFID read and change the default button's id (IDOK until a
 //   control with BS_DEFPUSHBUTTON or DM_SETDEFID names another).
-// The keyboard (IsDialogMessage): Tab and Shift+Tab move through the controls with
-// WS_TABSTOP; Enter sends WM_COMMAND for the focused push button or else the default
-// button; Escape sends WM_COMMAND IDCANCEL; a character, typed alone or with Alt, clicks
-// the button whose text marks it with "&". A control that asks for those keys
-// (WM_GETDLGCODE) gets them instead.
+// The keyboard (IsDialogMessage), for a dialog and for any window whose loop hands its
+// messages to it: Tab and Shift+Tab move through the controls with WS_TABSTOP in the
+// order they were made (selecting the text of a field they enter); the arrows move within
+// a group; Enter sends WM_COMMAND for the focused push button or else the default button
+// (default_button.h); Escape sends WM_COMMAND IDCANCEL; a character, typed alone or with
+// Alt, clicks the button whose text marks it with "&" (a text's mark gives the focus to
+// the control after it). A control that asks for those keys (WM_GETDLGCODE) gets them
+// instead.
 #include <cstdint>
 
 #include "os/module.h"
@@ -32,11 +35,6 @@ inline constexpr uint32_t DM_GETDEFID = 0x0400;  // result: DC_HASDEFID << 16 | 
 inline constexpr uint32_t DM_SETDEFID = 0x0401;  // wParam: the new default id
 inline constexpr uint32_t DC_HASDEFID = 0x534B;
 
-// What WM_GETDLGCODE answers mean to the dialog (the button answers are in messages.h).
-inline constexpr uint32_t DLGC_WANTARROWS = 0x0001;
-inline constexpr uint32_t DLGC_WANTTAB = 0x0002;
-inline constexpr uint32_t DLGC_WANTALLKEYS = 0x0004;
-inline constexpr uint32_t DLGC_WANTCHARS = 0x0080;
 
 using DialogProc = intptr_t (*)(Hwnd, uint32_t message, WParam, LParam);
 
@@ -64,8 +62,13 @@ LResult DefDlgProc(Hwnd dialog, uint32_t message, WParam wParam, LParam lParam);
 bool IsDialogMessage(Hwnd dialog, const Msg& msg);
 
 // The next (or previous) control in the tab order after `control` (null: from the
-// start), wrapping round; null when no control takes the focus.
+// start), wrapping round; null when no control takes the focus. Any window's children
+// have a tab order: the order they were made in.
 Hwnd GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous);
+// The next (or previous) shown, enabled, non-static control of `control`'s group (from a
+// control with WS_GROUP up to the next one), wrapping round within it; `control` itself
+// when it is alone; null when it is no child.
+Hwnd GetNextDlgGroupItem(Hwnd dialog, Hwnd control, bool previous);
 // The dialog's base units and font; (0, 0) and null for a window that is no dialog.
 DialogBaseUnits GetDialogBaseUnits(Hwnd dialog);
 FontHandle GetDialogFont(Hwnd dialog);

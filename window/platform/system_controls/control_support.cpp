@@ -46,11 +46,12 @@ void NotifyParent(Hwnd control, uint32_t code) {
 }
 
 BrushHandle AskParentColors(Hwnd control, Hdc dc, uint32_t message) {
+  int background = message == WM_CTLCOLOREDIT ? COLOR_WINDOW : COLOR_BTNFACE;
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetBkColor(dc, GetSysColor(background));
   Hwnd parent = GetParent(control);
   LResult brush = parent ? SendMessage(parent, message, reinterpret_cast<WParam>(dc), control.AsParam()) : 0;
-  return brush ? static_cast<BrushHandle>(brush) : GetSysColorBrush(COLOR_BTNFACE);
+  return brush ? static_cast<BrushHandle>(brush) : GetSysColorBrush(background);
 }
 
 void RedrawNow(Hwnd control) {

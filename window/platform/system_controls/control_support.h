@@ -38,7 +38,8 @@ void NotifyParent(Hwnd control, uint32_t code);
 
 // Asks the parent for the colours to paint in (WM_CTLCOLORSTATIC or WM_CTLCOLORBTN): the
 // context starts with the default colours, the parent may change them and returns the
-// background brush; a parent answering 0 gets the button face.
+// background brush; a parent answering 0 gets the button face (the window colour for
+// WM_CTLCOLOREDIT).
 BrushHandle AskParentColors(Hwnd control, Hdc dc, uint32_t message);
 
 // Invalidates the whole control and paints it at once.

@@ -5,8 +5,10 @@
 
 #include "window/platform/core/window_class.h"
 #include "window/platform/system_controls/button_control.h"
+#include "window/platform/system_controls/edit_control.h"
 #include "window/platform/system_controls/static_control.h"
 #include "window/platform/system_controls/tooltip_control.h"
+#include "window/platform/system_controls/updown_control.h"
 
 namespace qor::ui {
 
@@ -23,6 +25,8 @@ const SystemClass kSystemClasses[] = {
     {kButtonClass, ButtonClassDescription},
     {kStaticClass, StaticClassDescription},
     {kToolTipClass, ToolTipClassDescription},
+    {kEditClass, EditClassDescription},
+    {kUpDownClass, UpDownClassDescription},
 };
 
 // Class names match without regard to case.

@@ -1,6 +1,6 @@
 #pragma once
 // The window classes the system provides: "button" (push buttons, group boxes), "Static"
-// (text) and the tool tip. A host or a program registers them all at start-up with
+// (text), the tool tip, "Edit" (a single-line text field) and "UpDown" (spin arrows). A host or a program registers them all at start-up with
 // RegisterSystemClasses; a window created with one of their names, or GetClassInfo on
 // one of them (to build a class on it), registers that class on the spot if nobody has.
 #include <string_view>
