@@ -6,6 +6,7 @@
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/draw/logical_dpi.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/draw/window_canvas.h"
 #include "window/platform/system_controls/button_control.h"
@@ -28,7 +29,7 @@ class ToolTipTest : public ControlTest {
       if (message != WM_NOTIFY || header->code != TTN_GETDISPINFO) return std::nullopt;
       ++asks;
       auto* asked = reinterpret_cast<ToolTipText*>(lParam);
-      asked->text = header->id == ok.AsParam() ? "V1 = V2" : "";
+      asked->text = header->id == ok.AsParam() ? okText.c_str() : "";
       return 0;
     };
     ASSERT_EQ(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LParam>(&ToolFor(ok))), 1);
@@ -46,6 +47,7 @@ class ToolTipTest : public ControlTest {
   }
 
   Hwnd ok, other, tip;
+  std::string okText = "V1 = V2";
   ToolInfo info;
   int asks = 0;
 };
@@ -70,6 +72,48 @@ TEST_F(ToolTipTest, ShowsAfterTheMouseRestsForHalfASecondWithTheOwnersText) {
   host.Pump();
   EXPECT_EQ(ColorFromPixel(WindowCanvas(tip)->At(2, 1)), GetSysColor(COLOR_INFOBK));
   EXPECT_EQ(ColorFromPixel(WindowCanvas(tip)->At(0, 0)), RGB(0, 0, 0));
+}
+
+// How many lines the shown tip holds, measured against the one-line tip.
+int LinesOf(Hwnd tip, int oneLineHeight) { return GetWindowRect(tip).Height() / oneLineHeight; }
+
+TEST_F(ToolTipTest, ALongTextWrapsAtThreeHundredPixelsAndKeepsItsLineBreaks) {
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  int oneLine = GetWindowRect(tip).Height();
+  SendMessage(tip, TTM_POP, 0, 0);
+  okText = "Shifts the value of the first register left by the count in the second one, "
+           "filling the vacated bits with zeros from the right";
+  Rest(main, {250, 150});
+  host.Advance(100);  // the tip notices the mouse has left
+  Rest(ok, {6, 6});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  EXPECT_LE(GetWindowRect(tip).Width(), 300 + 8);
+  EXPECT_GT(GetWindowRect(tip).Width(), 200);
+  EXPECT_GE(LinesOf(tip, oneLine - 4), 2);
+  SendMessage(tip, TTM_POP, 0, 0);
+  okText = "V1\nV2";
+  Rest(main, {250, 150});
+  host.Advance(100);
+  Rest(ok, {7, 7});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  EXPECT_EQ(GetWindowRect(tip).Height(), 2 * (oneLine - 4) + 4);
+}
+
+TEST_F(ToolTipTest, TheWrapWidthGrowsWithTheLogicalResolution) {
+  SetLogicalDpi(144);
+  okText = "Shifts the value of the first register left by the count in the second one, "
+           "filling the vacated bits with zeros from the right";
+  Rest(ok, {5, 5});
+  host.Advance(500);
+  ASSERT_TRUE(Shown());
+  int width = GetWindowRect(tip).Width();
+  SetLogicalDpi(96);
+  EXPECT_GT(width, 308);
+  EXPECT_LE(width, 450 + 8);
 }
 
 TEST_F(ToolTipTest, EveryMoveStartsTheWaitAgain) {

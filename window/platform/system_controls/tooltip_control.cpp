@@ -105,7 +105,7 @@ bool Show(Hwnd tip, TipWindow& window) {
   Size textSize;
   if (Hdc dc = GetDC(tip)) {
     if (window.font) SelectFont(dc, window.font);
-    textSize = MeasureCaption(dc, text, (GetWindowStyle(tip) & TTS_NOPREFIX) ? DT_NOPREFIX : 0u);
+    textSize = MeasureToolTipText(dc, text, !(GetWindowStyle(tip) & TTS_NOPREFIX));
     ReleaseDC(tip, dc);
   }
   Size size = ToolTipSizeFor(textSize);
