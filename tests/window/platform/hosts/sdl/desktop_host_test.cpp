@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "os/clock.h"
+#include "window/platform/core/caret.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
@@ -119,6 +120,27 @@ TEST_F(DesktopHostTest, APopUpWithoutCaptionIsUndecoratedAndShowsTheWholeCanvas)
   std::optional<Canvas> shown = host->ReadBack(tip);
   ASSERT_TRUE(shown);
   EXPECT_EQ(DifferingPixels(*WindowCanvas(tip), {0, 0, 100, 30}, *shown), 0);
+}
+
+TEST_F(DesktopHostTest, TheCaretIsInvertedOverTheShownCanvasAndLeavesWithoutAnyPainting) {
+  Hwnd field = Make("field", WS_POPUP, {10, 10, 110, 40});
+  SetCaretBlinkTime(100000);  // lit for the whole test on the real clock
+  CreateCaret(field, 2, 10);
+  SetCaretPos(20, 5);
+  ShowCaret(field);
+  host->Present();
+  std::optional<Canvas> shown = host->ReadBack(field);
+  ASSERT_TRUE(shown);
+  Pixel under = WindowCanvas(field)->At(20, 5);
+  EXPECT_EQ(shown->At(20, 5) & 0xFFFFFF, ~under & 0xFFFFFF);
+  EXPECT_EQ(DifferingPixels(*WindowCanvas(field), {0, 0, 100, 30}, *shown), 2 * 10);
+  HideCaret(field);
+  host->Present();
+  shown = host->ReadBack(field);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(DifferingPixels(*WindowCanvas(field), {0, 0, 100, 30}, *shown), 0);
+  DestroyCaret();
+  SetCaretBlinkTime(500);
 }
 
 TEST_F(DesktopHostTest, TitleHidingAndDestructionFollowTheCore) {
