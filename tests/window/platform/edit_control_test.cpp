@@ -103,6 +103,16 @@ TEST_F(EditTest, FocusShowsTheCaretAndTellsTheParent) {
   EXPECT_FALSE(GetCaretInfo().owner);
 }
 
+TEST_F(EditTest, TheFocusedFieldTakesTheCaretBackFromAnotherWindow) {
+  Focus();
+  CreateCaret(main, 1, 5);  // someone else makes the one caret
+  host.Type("a");
+  host.Pump();
+  EXPECT_EQ(GetCaretInfo().owner, field);
+  EXPECT_TRUE(GetCaretInfo().shown);
+  EXPECT_EQ(GetCaretInfo().rect.left, At(1).x);
+}
+
 TEST_F(EditTest, InsertTogglesOverwriteAndABlockCaret) {
   SetWindowText(field, "abc");
   Focus();

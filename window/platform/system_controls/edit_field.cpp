@@ -45,7 +45,8 @@ Rect TextAreaOf(Hwnd field, const EditState& state) { return EditTextArea(GetCli
 
 void PlaceCaret(Hwnd field, EditState& state) {
   int width = CaretWidthFor(state);
-  if (width != state.caretWidth) {
+  // Made anew when its shape changes, and when another window has taken the one caret.
+  if (width != state.caretWidth || GetCaretInfo().owner != field) {
     CreateCaret(field, width, state.lineHeight);
     state.caretWidth = width;
     ShowCaret(field);
