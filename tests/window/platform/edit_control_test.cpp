@@ -194,6 +194,23 @@ TEST_F(EditTest, APasteStopsAtALineBreakDropsControlsAndIsCutAtTheLimitWithABeep
   EXPECT_EQ(Notifications(), (Sequence{"1281"}));
 }
 
+TEST_F(EditTest, AParentThatDestroysTheFieldWhenToldOfTheLimitLeavesNothingBehind) {
+  Focus();
+  SendMessage(field, EM_LIMITTEXT, 3, 0);
+  host.Type("ab");
+  host.Pump();
+  Log().react = [this](Hwnd, uint32_t message, WParam wParam, LParam) -> std::optional<LResult> {
+    if (message == WM_COMMAND && HighWord(wParam) == EN_MAXTEXT) DestroyWindow(field);
+    return std::nullopt;
+  };
+  SetClipboardText("xyz");
+  SendMessage(field, EM_SETSEL, 1, 1);
+  SendMessage(field, WM_PASTE, 0, 0);  // cut to "x"; the field goes before the change is shown
+  Log().react = nullptr;
+  EXPECT_FALSE(IsWindow(field));
+  EXPECT_NE(GetCaretInfo().owner, field);
+}
+
 TEST_F(EditTest, AClickPlacesTheCaretAShiftClickExtendsAndADragSelects) {
   SetWindowText(field, "abcdef");
   host.Pump();

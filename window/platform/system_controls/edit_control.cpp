@@ -70,7 +70,7 @@ LResult OnSetSelection(Hwnd field, EditState& state, WParam start, LParam end) {
 LResult OnReplaceSelection(Hwnd field, EditState& state, WParam undoable, LParam text) {
   EditOutcome outcome = state.model.Paste(text ? reinterpret_cast<const char*>(text) : "");
   if (!undoable) state.model.ForgetUndo();
-  if (outcome.hitLimit) NotifyParent(field, EN_MAXTEXT);
+  if (outcome.hitLimit && !detail::ReportLimit(field, false)) return 0;
   if (outcome.changed) detail::Refresh(field, state, EditChange::Text);
   return 0;
 }

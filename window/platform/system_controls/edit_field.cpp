@@ -6,6 +6,7 @@
 #include "window/platform/core/clipboard.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/invalidation.h"
+#include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/platform/draw/font.h"
@@ -110,9 +111,10 @@ void DropFieldCaret(Hwnd field, EditState& state) {
   state.caretWidth = 0;
 }
 
-void ReportLimit(Hwnd field) {
-  MessageBeep(MB_OK);
+bool ReportLimit(Hwnd field, bool beep) {
+  if (beep) MessageBeep(MB_OK);
   NotifyParent(field, EN_MAXTEXT);
+  return IsWindow(field);
 }
 
 bool IsReadOnly(Hwnd field) { return (GetWindowStyle(field) & ES_READONLY) != 0; }
@@ -130,7 +132,7 @@ void CutSelection(Hwnd field, EditState& state) {
 void PasteClipboard(Hwnd field, EditState& state) {
   if (IsReadOnly(field)) return;
   EditOutcome outcome = state.model.Paste(GetClipboardText());
-  if (outcome.hitLimit) ReportLimit(field);
+  if (outcome.hitLimit && !ReportLimit(field, true)) return;
   if (outcome.changed) Refresh(field, state, EditChange::Text);
 }
 

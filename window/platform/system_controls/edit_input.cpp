@@ -18,7 +18,7 @@ bool Held(uint32_t key) { return GetKeyState(key) < 0; }
 void Moved(Hwnd field, EditState& state) { Refresh(field, state, EditChange::None); }
 
 void Edited(Hwnd field, EditState& state, EditOutcome outcome) {
-  if (outcome.hitLimit) ReportLimit(field);
+  if (outcome.hitLimit && !ReportLimit(field, true)) return;
   if (outcome.changed) Refresh(field, state, EditChange::Text);
 }
 

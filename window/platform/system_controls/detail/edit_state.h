@@ -40,8 +40,9 @@ int TextStartInClient(Hwnd field, const EditState& state);
 size_t BoundaryAtClientX(Hwnd field, const EditState& state, int x);
 size_t CharacterAtClientX(Hwnd field, const EditState& state, int x);
 
-// Tells the user and the parent that typed or pasted text met the limit.
-void ReportLimit(Hwnd field);
+// Tells the parent (and with `beep` the user) that text met the limit. False when the
+// parent destroyed the field meanwhile: its state is gone and nothing may touch it.
+bool ReportLimit(Hwnd field, bool beep);
 bool IsReadOnly(Hwnd field);
 
 // The clipboard operations (WM_COPY, WM_CUT, WM_PASTE, WM_CLEAR, WM_UNDO); a read-only
