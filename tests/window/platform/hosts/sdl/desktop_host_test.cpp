@@ -143,6 +143,20 @@ TEST_F(DesktopHostTest, TheCaretIsInvertedOverTheShownCanvasAndLeavesWithoutAnyP
   SetCaretBlinkTime(500);
 }
 
+TEST_F(DesktopHostTest, AWaitWithNothingElseToComeEndsAtTheCaretsNextBlink) {
+  Hwnd field = Make("field", WS_POPUP, {10, 10, 110, 40});
+  SetCaretBlinkTime(20);
+  CreateCaret(field, 1, 10);
+  ShowCaret(field);
+  uint64_t blink = GetCaretInfo().nextBlink;
+  // A wait may end early (window events of the new window); none may outlast the blink,
+  // or this would block for ever.
+  while (os::TickCount() < blink) host->Wait(std::nullopt);
+  EXPECT_GE(os::TickCount(), blink);
+  DestroyCaret();
+  SetCaretBlinkTime(500);
+}
+
 TEST_F(DesktopHostTest, TitleHidingAndDestructionFollowTheCore) {
   Hwnd main = Make("one", WS_CAPTION, {40, 30, 240, 150});
   SetWindowText(main, "two");
