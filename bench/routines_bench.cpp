@@ -181,9 +181,11 @@ class RatioReporter : public qor::bench::BestTimeReporter {
 
  private:
   // Time ratios: at most 1.2 for a 32-bit routine; at most 2 (half memmove's
-  // throughput) for most block routines and 4 for the bit rotations of a block.
+  // throughput) for most block routines, 1.6 for exchanging two large blocks (which
+  // moves twice memmove's bytes) and 4 for the bit rotations of a block.
   static std::string Goal(const std::string& stem) {
     if (stem.find('/') == std::string::npos) return "<= 1.20";
+    if (stem == "SWAPG/65536") return "<= 1.60";
     return stem.starts_with("GBR") ? "<= 4.00" : "<= 2.00";
   }
 };
