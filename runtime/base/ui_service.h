@@ -21,6 +21,7 @@ struct BoxRequest {
   BoxIcon icon = BoxIcon::Stop;
   uint32_t buttons = kBoxOk;        // an OR of button bits
   uint32_t defaultButton = kBoxOk;  // one of them
+  bool systemModal = false;         // stays in front of every window until answered
 };
 
 class UiService {

@@ -1,0 +1,25 @@
+#include "window/classes/frame_client.h"
+
+#include "window/platform/default_proc.h"
+#include "window/platform/os/module.h"
+#include "window/platform/window_class.h"
+
+namespace qor::win {
+
+void RegisterAuxiliaryClass() {
+  if (ui::GetClassInfo(kAuxiliaryClassName)) return;
+  ui::WindowClass description;
+  description.name = kAuxiliaryClassName;
+  description.proc = ui::DefWindowProc;
+  description.module = os::ExecutableModule();
+  ui::RegisterClass(description);
+}
+
+void UnregisterAuxiliaryClass() { ui::UnregisterClass(kAuxiliaryClassName); }
+
+void RefreshFrameClient() {
+  // The frame window is never opened by this program, so there is no client area to
+  // refresh.
+}
+
+}  // namespace qor::win

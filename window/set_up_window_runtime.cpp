@@ -1,0 +1,44 @@
+#include "window/set_up_window_runtime.h"
+
+#include <atomic>
+#include <vector>
+
+#include "runtime/shutdown.h"
+#include "window/events/thread_switches.h"
+#include "window/classes/frame_client.h"
+#include "window/detail/thread_table.h"
+#include "window/detail/window_object.h"
+#include "window/windows/window_lifecycle.h"
+
+namespace qor::win {
+namespace {
+
+std::atomic<bool> gSetUp{false};
+
+void CloseEveryWindow() {
+  std::vector<Window*> open;
+  detail::ForEachThread([&open](detail::ThreadState& thread) {
+    open.insert(open.end(), thread.open.begin(), thread.open.end());
+  });
+  for (auto newest = open.rbegin(); newest != open.rend(); ++newest) CloseWindow(*newest);
+}
+
+void ReleaseThreads() {
+  detail::ReleaseThreadTable();
+  ResetThreadSwitches();
+}
+
+}  // namespace
+
+void SetUpWindowRuntime() {
+  if (gSetUp.exchange(true)) return;
+  detail::CallingThread();
+  RegisterAuxiliaryClass();
+  rt::SetShutdownRoutine(rt::ShutdownStep::CloseWindows, CloseEveryWindow);
+  rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseThreads, ReleaseThreads);
+  rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseClasses, UnregisterAuxiliaryClass);
+}
+
+bool WindowRuntimeSetUp() { return gSetUp; }
+
+}  // namespace qor::win

@@ -1,0 +1,69 @@
+#include "window/windows/window_procedure.h"
+
+#include "window/classes/session_refusal.h"
+#include "window/classes/window_lookup.h"
+#include "window/controls/control.h"
+#include "window/detail/object_reference.h"
+#include "window/detail/window_object.h"
+#include "window/events/event_codes.h"
+#include "window/events/queue_event.h"
+#include "window/events/runtime_messages.h"
+#include "window/platform/default_proc.h"
+#include "window/platform/messages.h"
+#include "window/platform/window.h"
+#include "window/platform/window_attributes.h"
+#include "window/windows/window_timer.h"
+
+namespace qor::win {
+namespace {
+
+void Attach(ui::Hwnd hwnd, ui::LParam lParam) {
+  const auto* params = reinterpret_cast<const ui::CreateParams*>(lParam);
+  auto* window = static_cast<Window*>(params->param);
+  ui::SetWindowExtra(hwnd, 0, reinterpret_cast<intptr_t>(window));
+  detail::StoreObjectReference(hwnd, window);
+}
+
+void RequestClose(Window& window) {
+  if (window.focus) window.focus->StoreEdit();
+  QueueEvent(window, event::CloseWindow, 0);
+}
+
+void HandCommand(ui::WParam wParam, ui::LParam lParam) {
+  Control* control = WindowObjectFromHandle(ui::Hwnd::FromParam(static_cast<uintptr_t>(lParam))).control;
+  if (control) control->Command(ui::HighWord(wParam));
+}
+
+}  // namespace
+
+Window* WindowOfHandle(ui::Hwnd hwnd) {
+  return reinterpret_cast<Window*>(ui::GetWindowExtra(hwnd, 0));
+}
+
+ui::LResult WindowProcedure(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
+  if (message == ui::WM_CREATE) Attach(hwnd, lParam);
+  Window* window = WindowOfHandle(hwnd);
+  if (!window) return ui::DefWindowProc(hwnd, message, wParam, lParam);
+  switch (message) {
+    case ui::WM_CLOSE:
+      RequestClose(*window);
+      return 0;
+    case ui::WM_TIMER:
+      if (wParam != kWindowTimerId) break;
+      WindowTimerExpired(*window);
+      return 0;
+    case ui::WM_QUERYENDSESSION:
+      RefuseSessionEnd(hwnd);
+      return 0;
+    case QUERY_PFIELD:
+      return reinterpret_cast<ui::LResult>(window);
+    case ui::WM_COMMAND:
+      HandCommand(wParam, lParam);
+      return 0;
+    default:
+      break;
+  }
+  return ui::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace qor::win
