@@ -3,7 +3,7 @@
 #include <atomic>
 #include <vector>
 
-#include "runtime/shutdown.h"
+#include "runtime/startup/shutdown.h"
 #include "window/events/thread_switches.h"
 #include "window/classes/frame_client.h"
 #include "window/detail/thread_table.h"

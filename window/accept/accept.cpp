@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/run_time_error.h"
-#include "runtime/trace_log.h"
+#include "runtime/errors/run_time_error.h"
+#include "runtime/base/trace_log.h"
 #include "window/accept/default_actions.h"
 #include "window/events/thread_switches.h"
 #include "window/accept/wait_for_event.h"

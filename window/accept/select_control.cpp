@@ -6,8 +6,8 @@
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
 #include "window/events/queue_event.h"
-#include "window/platform/focus.h"
-#include "window/platform/window_attributes.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/window_attributes.h"
 
 namespace qor::win {
 namespace {

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <memory>
 
-#include "window/platform/icon.h"
+#include "window/platform/resources/icon.h"
 
 namespace qor::win {
 namespace {

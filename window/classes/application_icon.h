@@ -1,7 +1,7 @@
 #pragma once
 // The application-wide icon: set by the application frame when it has one; every window
 // whose definition names no icon shows a copy of it.
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

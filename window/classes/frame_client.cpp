@@ -1,8 +1,8 @@
 #include "window/classes/frame_client.h"
 
-#include "window/platform/default_proc.h"
-#include "window/platform/os/module.h"
-#include "window/platform/window_class.h"
+#include "window/platform/defaults/default_proc.h"
+#include "os/module.h"
+#include "window/platform/core/window_class.h"
 
 namespace qor::win {
 

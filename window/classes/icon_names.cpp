@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "window/load_window_definition.h"
-#include "window/platform/cursor.h"
-#include "window/platform/icon_file.h"
-#include "window/platform/os/module.h"
-#include "window/platform/stock_icons.h"
+#include "window/platform/resources/cursor.h"
+#include "window/platform/resources/icon_file.h"
+#include "os/module.h"
+#include "window/platform/resources/stock_icons.h"
 
 namespace qor::win {
 namespace {

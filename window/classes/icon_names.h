@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

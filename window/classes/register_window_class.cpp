@@ -1,13 +1,13 @@
 #include "window/classes/register_window_class.h"
 
-#include "runtime/run_time_error.h"
+#include "runtime/errors/run_time_error.h"
 #include "window/classes/application_icon.h"
 #include "window/classes/icon_names.h"
 #include "window/classes/window_class_name.h"
 #include "window/detail/window_object.h"
-#include "window/platform/icon.h"
-#include "window/platform/stock_icons.h"
-#include "window/platform/window_class.h"
+#include "window/platform/resources/icon.h"
+#include "window/platform/resources/stock_icons.h"
+#include "window/platform/core/window_class.h"
 
 namespace qor::win {
 namespace {

@@ -3,7 +3,7 @@
 // icon and cursor its definition names (else a copy of the application icon, else the
 // program's icon; the arrow cursor), per-window storage for the window object, and the
 // given procedure. The class and its icon go when the window closes.
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

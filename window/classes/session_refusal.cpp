@@ -1,8 +1,8 @@
 #include "window/classes/session_refusal.h"
 
-#include "runtime/ui_service.h"
-#include "window/platform/os/module.h"
-#include "window/platform/window_geometry.h"
+#include "runtime/base/ui_service.h"
+#include "os/module.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::win {
 namespace {

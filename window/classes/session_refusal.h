@@ -3,7 +3,7 @@
 // the asked window comes to the top and a system-modal box says why.
 #include <string>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

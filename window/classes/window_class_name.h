@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/platform/os/module.h"
+#include "os/module.h"
 
 namespace qor::win {
 

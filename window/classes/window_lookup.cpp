@@ -6,9 +6,9 @@
 #include "window/detail/live_objects.h"
 #include "window/detail/object_reference.h"
 #include "window/events/runtime_messages.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/window.h"
-#include "window/platform/window_class.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_class.h"
 
 namespace qor::win {
 namespace {

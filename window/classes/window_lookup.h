@@ -3,7 +3,7 @@
 // class name begins with "Qor". Its object is found through the window's "lo_pfield" and
 // "hi_pfield" properties (the low and high 32 bits of the reference) or, without them, by
 // asking the window with QUERY_PFIELD; only a reference to a live object counts.
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "window/definition/records.h"
-#include "window/platform/dialog_units.h"
-#include "window/platform/types.h"
+#include "window/platform/dialogs/dialog_units.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

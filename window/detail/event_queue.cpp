@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "runtime/heap.h"
+#include "runtime/heap/heap.h"
 
 namespace qor::win::detail {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "window/platform/properties.h"
+#include "window/platform/core/properties.h"
 
 namespace qor::win::detail {
 namespace {

@@ -3,7 +3,7 @@
 // properties, "lo_pfield" and "hi_pfield", holding the low and the high 32 bits.
 #include <cstdint>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win::detail {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "window/platform/os/thread_id.h"
+#include "os/thread_id.h"
 #include "window/detail/event_queue.h"
 
 namespace qor::win {

@@ -11,10 +11,10 @@
 #include "window/definition/records.h"
 #include "window/detail/event_queue.h"
 #include "window/detail/use_binding.h"
-#include "window/platform/dialog_units.h"
-#include "window/platform/font.h"
-#include "window/platform/os/module.h"
-#include "window/platform/types.h"
+#include "window/platform/dialogs/dialog_units.h"
+#include "window/platform/draw/font.h"
+#include "os/module.h"
+#include "window/platform/core/types.h"
 #include "window/windows/use_variable.h"
 
 namespace qor::win {

@@ -3,8 +3,8 @@
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
 
 namespace qor::win {
 

@@ -7,8 +7,8 @@
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/events/queue_event.h"
-#include "window/platform/focus.h"
-#include "window/platform/window.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/core/window.h"
 
 namespace qor::win {
 namespace {

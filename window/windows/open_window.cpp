@@ -3,7 +3,7 @@
 #include <atomic>
 #include <functional>
 
-#include "runtime/run_time_error.h"
+#include "runtime/errors/run_time_error.h"
 #include "window/classes/register_window_class.h"
 #include "window/controls/control_kinds.h"
 #include "window/definition/layout.h"
@@ -12,10 +12,10 @@
 #include "window/events/event_codes.h"
 #include "window/events/queue_event.h"
 #include "window/events/thread_switches.h"
-#include "window/platform/styles.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
-#include "window/platform/window_geometry.h"
+#include "window/platform/core/styles.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 #include "window/windows/modal_count.h"
 #include "window/windows/record_walk.h"
 #include "window/windows/window_lifecycle.h"

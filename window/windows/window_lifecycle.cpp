@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "runtime/run_time_error.h"
+#include "runtime/errors/run_time_error.h"
 #include "window/classes/register_window_class.h"
 #include "window/controls/control.h"
 #include "window/definition/decode.h"
@@ -11,9 +11,9 @@
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/load_window_definition.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/window.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/window.h"
 #include "window/windows/modal_count.h"
 #include "window/windows/record_walk.h"
 #include "window/windows/window_timer.h"

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 #include "window/windows/use_variable.h"
 
 namespace qor::win {

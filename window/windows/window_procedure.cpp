@@ -8,10 +8,10 @@
 #include "window/events/event_codes.h"
 #include "window/events/queue_event.h"
 #include "window/events/runtime_messages.h"
-#include "window/platform/default_proc.h"
-#include "window/platform/messages.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
 #include "window/windows/window_timer.h"
 
 namespace qor::win {

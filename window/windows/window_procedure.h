@@ -5,7 +5,7 @@
 // object, hands controls' commands to them and refuses the end of the session.
 #include <cstdint>
 
-#include "window/platform/types.h"
+#include "window/platform/core/types.h"
 
 namespace qor::win {
 

@@ -6,7 +6,7 @@
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/events/queue_event.h"
-#include "window/platform/timers.h"
+#include "window/platform/core/timers.h"
 
 namespace qor::win {
 

@@ -7,11 +7,11 @@
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
-#include "window/platform/keys.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/window.h"
-#include "window/platform/window_attributes.h"
+#include "window/platform/core/keys.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "window/platform/core/window.h"
+#include "window/platform/core/window_attributes.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::win::testing {

@@ -14,9 +14,9 @@
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
-#include "window/platform/message_loop.h"
-#include "window/platform/messages.h"
-#include "window/platform/os/global_lock.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
+#include "os/global_lock.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::win::testing {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/trace_log.h"
+#include "runtime/base/trace_log.h"
 #include "window/definition/records.h"
-#include "window/platform/headless_host.h"
+#include "window/platform/hosts/headless_host.h"
 #include "window/windows/use_variable.h"
 
 namespace qor::win {
