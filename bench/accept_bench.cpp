@@ -3,16 +3,15 @@
 //   PostEvent plus one Accept turn (the 32 bound variables compared before the wait);
 //   opening and closing the window (warm: classes and fonts made once before);
 //   waiting through a 5-second window timer on the real clock (processor time only).
+// The anchor: eight turns of a plain platform message loop (post, peek, dispatch).
 // After the usual table it prints each figure (processor time, best run) against its goal.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <deque>
-#include <map>
 #include <memory>
-#include <string>
 #include <vector>
 
+#include "bench/ratio_table.h"
 #include "os/module.h"
 #include "resources/windows/window_definitions.h"
 #include "window/accept/accept.h"
@@ -23,6 +22,8 @@
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
 #include "window/load_window_definition.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_class.h"
@@ -100,6 +101,22 @@ void BM_PostEventAndOneAcceptTurn(benchmark::State& state) {
 }
 BENCHMARK(BM_PostEventAndOneAcceptTurn);
 
+void BM_EightPlatformTurns(benchmark::State& state) {
+  ui::HeadlessHost host;
+  if (!ui::GetClassInfo("BenchTurns")) ui::RegisterClass(ui::WindowClass{"BenchTurns", ui::DefWindowProc});
+  ui::Hwnd window = ui::CreateWindow("BenchTurns", "", ui::WS_POPUP, {0, 0, 10, 10});
+  ui::Msg msg;
+  for (auto _ : state) {
+    for (int turn = 0; turn < 8; ++turn) {
+      ui::PostMessage(window, ui::WM_USER, 0, 0);
+      ui::PeekMessage(msg);
+      benchmark::DoNotOptimize(ui::DispatchMessage(msg));
+    }
+  }
+  ui::DestroyWindow(window);
+}
+BENCHMARK(BM_EightPlatformTurns);
+
 void BM_OpenTesterWindow(benchmark::State& state) {
   ui::HeadlessHost host;
   TesterWindow tester;
@@ -140,54 +157,14 @@ void BM_WaitThroughFiveSecondTimer(benchmark::State& state) {
 }
 BENCHMARK(BM_WaitThroughFiveSecondTimer)->Iterations(1)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
-class GoalReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      double ns = run.GetAdjustedCPUTime() * Nanoseconds(run.time_unit);
-      double& best = bestNs_[run.benchmark_name()];
-      if (best == 0 || ns < best) best = ns;
-    }
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-40s %14s %14s %8s\n", "figure", "ns", "goal ns", "ratio");
-    for (const auto& [name, ns] : bestNs_) {
-      double goal = Goal(name);
-      std::printf("%-40s %14.1f %14.1f %8.2f\n", name.c_str(), ns, goal, ns / goal);
-    }
-  }
-
- private:
-  static double Nanoseconds(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kMillisecond: return 1e6;
-      case benchmark::kMicrosecond: return 1e3;
-      case benchmark::kSecond: return 1e9;
-      default: return 1;
-    }
-  }
-  static double Goal(const std::string& name) {
-    if (name.starts_with("BM_PostEvent")) return 500;
-    if (name.starts_with("BM_OpenTester")) return 2e6;
-    if (name.starts_with("BM_CloseTester")) return 1e6;
-    return 1e6;  // the 5-second wait: under 1 ms of processor time
-  }
-
-  std::map<std::string, double> bestNs_;
-};
-
 }  // namespace
 }  // namespace qor::win
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  qor::win::GoalReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return qor::bench::RunWithGoals(argc, argv,
+                                  {{"BM_PostEvent", 500},     // eight platform turns of 65 ns
+                                   {"BM_EightPlatform", 520},
+                                   {"BM_OpenTester", 2e6},
+                                   {"BM_CloseTester", 1e6},
+                                   {"BM_WaitThrough", 1e6}});  // under 1 ms of processor time
 }

@@ -8,11 +8,11 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/ratio_table.h"
 #include "runtime/bindings/bindings.h"
 #include "runtime/values/variable_reference.h"
 
@@ -80,53 +80,8 @@ BENCHMARK_CAPTURE(Lookup, ThreeScopesOut/sorted, 4, true);
 BENCHMARK_CAPTURE(BindThenPop, 10000/random, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BindThenPop, 10000/sorted, true)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table, then each figure (CPU time, best run) against its goal.
-class GoalReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      double ns = run.GetAdjustedCPUTime() * Nanoseconds(run.time_unit);
-      double& best = bestNs_[run.benchmark_name()];
-      if (best == 0 || ns < best) best = ns;
-    }
-  }
-
-  void Finalize() override {
-    ConsoleReporter::Finalize();
-    std::printf("\n%-36s %14s %14s %8s\n", "figure", "ns", "goal ns", "ratio");
-    for (const auto& [name, ns] : bestNs_) {
-      double goal = Goal(name);
-      std::printf("%-36s %14.1f %14.1f %8.2f\n", name.c_str(), ns, goal, ns / goal);
-    }
-  }
-
- private:
-  static double Nanoseconds(benchmark::TimeUnit unit) {
-    switch (unit) {
-      case benchmark::kMillisecond: return 1e6;
-      case benchmark::kMicrosecond: return 1e3;
-      case benchmark::kSecond: return 1e9;
-      default: return 1;
-    }
-  }
-  static double Goal(const std::string& name) {
-    if (name.find("OneScope") != std::string::npos) return 300;
-    if (name.find("ThreeScopesOut") != std::string::npos) return 1500;
-    return 20e6;
-  }
-
-  std::map<std::string, double> bestNs_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  GoalReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return qor::bench::RunWithGoals(argc, argv, {{"OneScope", 300}, {"ThreeScopesOut", 1500}, {"", 20e6}});
 }

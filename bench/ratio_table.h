@@ -1,4 +1,5 @@
 #pragma once
+// Console reporters for side-by-side benchmarks and for benchmarks with fixed goals.
 // A console reporter for side-by-side benchmarks: it prints the usual table, then one
 // line per pair with our time over the anchor's (best CPU time of each, since the
 // machine may be shared) and the goal. Pairs whose benchmarks did not run (filtered
@@ -60,6 +61,61 @@ class RatioTable : public BestTimeReporter {
  private:
   std::vector<RatioPair> pairs_;
 };
+
+// A goal in nanoseconds of CPU time for every benchmark whose name contains `part`.
+struct Goal {
+  std::string part;  // "" matches every name
+  double nanoseconds;
+};
+
+// The usual table, then one line per benchmark: its best CPU time, the first goal whose
+// part its name contains, and the ratio of the two.
+class GoalTable : public BestTimeReporter {
+ public:
+  explicit GoalTable(std::vector<Goal> goals) : goals_(std::move(goals)) {}
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\n%-40s %14s %14s %8s\n", "figure (CPU time)", "ns", "goal ns", "ratio");
+    for (const auto& [name, time] : Times()) {
+      const double ns = time * Nanoseconds(name);
+      for (const Goal& goal : goals_) {
+        if (name.find(goal.part) == std::string::npos) continue;
+        std::printf("%-40s %14.1f %14.1f %8.2f\n", name.c_str(), ns, goal.nanoseconds, ns / goal.nanoseconds);
+        break;
+      }
+    }
+  }
+
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) units_[run.benchmark_name()] = run.time_unit;
+    BestTimeReporter::ReportRuns(runs);
+  }
+
+ private:
+  double Nanoseconds(const std::string& name) const {
+    switch (units_.at(name)) {
+      case benchmark::kMillisecond: return 1e6;
+      case benchmark::kMicrosecond: return 1e3;
+      case benchmark::kSecond: return 1e9;
+      default: return 1;
+    }
+  }
+
+  std::vector<Goal> goals_;
+  std::map<std::string, benchmark::TimeUnit> units_;
+};
+
+// Runs the benchmarks registered so far with a GoalTable over `goals`.
+inline int RunWithGoals(int argc, char** argv, std::vector<Goal> goals) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  GoalTable table(std::move(goals));
+  benchmark::RunSpecifiedBenchmarks(&table);
+  benchmark::Shutdown();
+  return 0;
+}
 
 // Runs the benchmarks registered so far with a RatioTable over `pairs`.
 inline int RunWithRatios(int argc, char** argv, std::vector<RatioPair> pairs) {
