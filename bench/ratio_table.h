@@ -62,6 +62,15 @@ class RatioTable : public BestTimeReporter {
   std::vector<RatioPair> pairs_;
 };
 
+// Runs the benchmarks registered so far with `reporter`.
+inline int RunWithReporter(int argc, char** argv, benchmark::BenchmarkReporter& reporter) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return 0;
+}
+
 // A goal in nanoseconds of CPU time for every benchmark whose name contains `part`.
 struct Goal {
   std::string part;  // "" matches every name
@@ -109,22 +118,14 @@ class GoalTable : public BestTimeReporter {
 
 // Runs the benchmarks registered so far with a GoalTable over `goals`.
 inline int RunWithGoals(int argc, char** argv, std::vector<Goal> goals) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   GoalTable table(std::move(goals));
-  benchmark::RunSpecifiedBenchmarks(&table);
-  benchmark::Shutdown();
-  return 0;
+  return RunWithReporter(argc, argv, table);
 }
 
 // Runs the benchmarks registered so far with a RatioTable over `pairs`.
 inline int RunWithRatios(int argc, char** argv, std::vector<RatioPair> pairs) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioTable table(std::move(pairs));
-  benchmark::RunSpecifiedBenchmarks(&table);
-  benchmark::Shutdown();
-  return 0;
+  return RunWithReporter(argc, argv, table);
 }
 
 }  // namespace qor::bench
