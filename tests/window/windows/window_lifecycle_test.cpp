@@ -1,6 +1,10 @@
 // Preparing, opening, closing and releasing windows.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+
 #include "resources/messages/error_messages.h"
 #include "resources/windows/window_definitions.h"
 #include "tests/window/support/runtime_fixture.h"
@@ -12,6 +16,8 @@
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
 #include "window/load_window_definition.h"
+#include "window/set_up_window_runtime.h"
+#include "runtime/startup/shutdown.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
@@ -174,6 +180,29 @@ TEST_F(WindowLifeDeathTest, MissingDefinitionOrLabelIsInternalError02) {
               "Internal error 02 : WSLDIAL");
   EXPECT_EXIT(PrepareWindow("test$PRESENT", "GONE$WINDOW", {}), ::testing::ExitedWithCode(2),
               "Internal error 02 : WSLDIAL");
+}
+
+TEST_F(WindowLifeDeathTest, AMalformedImageIsInternalError02) {
+  static const std::string image = std::string("test$BROKEN") + '\0' + "\x07\x00\x00\xff\xff\xff";
+  os::AddResource(os::CreateModule("broken-definition"), layout::kResourceType, "BROKEN_RSC",
+                  std::span(reinterpret_cast<const uint8_t*>(image.data()), image.size()));
+  EXPECT_EXIT(PrepareWindow("test$BROKEN", "B$WINDOW", {}), ::testing::ExitedWithCode(2),
+              "Internal error 02 : WSLDIAL");
+}
+
+TEST_F(WindowLifeDeathTest, ShutdownClosesEveryOpenWindow) {
+  Window* first = PrepareSmall(SmallWindow("S1$WINDOW"));
+  Window* second = PrepareSmall(SmallWindow("S2$WINDOW"));
+  EXPECT_EXIT(
+      {
+        SetUpWindowRuntime();
+        OpenWindow(first);
+        OpenWindow(second);
+        rt::Shutdown();
+        std::fprintf(stderr, "open after shutdown: %d %d\n", IsWindowOpen(first), IsWindowOpen(second));
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "open after shutdown: 0 0");
 }
 
 TEST_F(WindowLifeDeathTest, TooFewOrMismatchedVariablesAreInternalError01) {
