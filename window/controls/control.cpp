@@ -7,6 +7,8 @@
 #include "window/detail/window_object.h"
 #include "window/events/queue_event.h"
 #include "window/events/event_codes.h"
+#include "window/events/event_queries.h"
+#include "window/events/post_event.h"
 
 namespace qor::win {
 
@@ -41,6 +43,12 @@ void Control::Redisplay() {
   const auto* bytes = static_cast<const uint8_t*>(binding_->address);
   binding_->lastShown.assign(bytes, bytes + binding_->size);
   binding_->shown = true;
+}
+
+// Declared with the other event queries; it reads the focused control's number.
+int32_t FocusControl() {
+  Window* active = ActiveWindow();
+  return active && active->focus ? active->focus->Number() : 0;
 }
 
 void ReportFocusGained(Control& control) {

@@ -1,6 +1,5 @@
 #include "window/events/event_queries.h"
 
-#include "window/controls/control.h"
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
@@ -29,11 +28,6 @@ int32_t EventControl() {
 }
 
 int32_t AcceptedControl() { return CurrentEvent() == event::Accepted ? EventControl() : 0; }
-
-int32_t FocusControl() {
-  Window* active = ActiveWindow();
-  return active && active->focus ? active->focus->Number() : 0;
-}
 
 int32_t FirstFieldNumber() {
   Window* target = TargetWindow();
