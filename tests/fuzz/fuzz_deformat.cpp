@@ -1,19 +1,54 @@
-// Typed text read back through a picture. The input is "picture" NUL "text"; without
-// a NUL its first byte picks one of a fixed set of pictures and the rest is the text.
+// Typed text read back through a picture, and the entry field's accept check of the same
+// text. The input is "picture" NUL "text"; without a NUL its first byte picks one of a
+// fixed set of pictures and the rest is the text. The accept check is run for a BYTE, a
+// LONG spin box, a ULONG and a STRING variable; whatever it accepts must store and read
+// back within the variable's range, and a refusal must point inside the text.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <iterator>
 #include <string>
 
 #include "runtime/pictures/picture.h"
+#include "runtime/values/variable_reference.h"
 #include "tests/fuzz/fixed_year.h"
+#include "window/controls/accept_check.h"
+#include "window/controls/variable_text.h"
+
+namespace {
+
+using namespace qor;
+
+void CheckAccept(const rt::CompiledPicture& picture, std::string_view text) {
+  const win::AcceptTarget targets[] = {{rt::kTypeByte, 1},
+                                       {rt::kTypeLong, 4, true, 1, 1000},
+                                       {rt::kTypeUlong, 4},
+                                       {rt::kTypeString, 12}};
+  for (const win::AcceptTarget& target : targets) {
+    win::AcceptResult result = win::CheckTypedText(picture, text, target);
+    if (!result.accepted) {
+      if (result.badPosition > text.size()) __builtin_trap();
+      continue;
+    }
+    uint8_t storage[16] = {};
+    if (!win::StoreVariableText(storage, target.typeCode, target.size, result.value)) __builtin_trap();
+    std::string back = win::VariableValueText(storage, target.typeCode, target.size);
+    if (target.typeCode == rt::kTypeString) continue;
+    double stored = std::strtod(back.c_str(), nullptr);
+    if (target.limited && (stored < target.low || stored > target.high)) __builtin_trap();
+  }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace qor::rt;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   size_t split = input.find('\0');
   if (split != std::string_view::npos) {
-    DeformatText(CompilePicture(input.substr(0, split)), input.substr(split + 1));
+    CompiledPicture picture = CompilePicture(input.substr(0, split));
+    DeformatText(picture, input.substr(split + 1));
+    CheckAccept(picture, input.substr(split + 1));
     return 0;
   }
   static const CompiledPicture pictures[] = {
@@ -21,10 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       CompilePicture("@s20"),  CompilePicture("@P###-##P"), CompilePicture("@K###-@@@K"), CompilePicture("@D1"),
       CompilePicture("@D4"),   CompilePicture("@D8"),      CompilePicture("@D14"),     CompilePicture("@D17"),
       CompilePicture("@D18"),  CompilePicture("@T3"),      CompilePicture("@T6"),      CompilePicture("@T7"),
-      CompilePicture("@T8")};
+      CompilePicture("@T8"),   CompilePicture("@n3"),      CompilePicture("@n_10"),    CompilePicture("@n-_11")};
   if (input.empty()) return 0;
   // The first byte picks the picture.
   const CompiledPicture& picture = pictures[static_cast<uint8_t>(input[0]) % std::size(pictures)];
   DeformatText(picture, input.substr(1));
+  CheckAccept(picture, input.substr(1));
   return 0;
 }
