@@ -65,10 +65,11 @@ AcceptResult CheckByDeformat(const rt::CompiledPicture& picture, std::string_vie
 }  // namespace
 
 AcceptResult CheckTypedText(const rt::CompiledPicture& picture, std::string_view typed, const AcceptTarget& target) {
-  if (!picture.IsValid()) return Accept(std::string(typed));
+  bool text = !IsNumericType(target.typeCode);
+  if (!picture.IsValid()) return text ? Accept(std::string(typed)) : CheckNumber(FreeNumberShape(), typed, target);
   switch (picture.Kind()) {
     case rt::PictureKind::kString:
-      if (!IsNumericType(target.typeCode)) return Accept(std::string(typed.substr(0, picture.Width())));
+      if (text) return Accept(std::string(typed.substr(0, picture.Width())));
       return CheckNumber(FreeNumberShape(), typed, target);
     case rt::PictureKind::kNumeric:
     case rt::PictureKind::kScientific: return CheckNumber(NumberShapeOf(picture), typed, target);

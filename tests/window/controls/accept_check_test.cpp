@@ -78,6 +78,12 @@ TEST(AcceptCheck, StringPicturesOnNumbersReadAPlainNumber) {
   EXPECT_EQ(Outcome("s5", "4x", kLong), "refuse at 1");
 }
 
+TEST(AcceptCheck, AnInvalidPictureStillFitsNumbersToTheirLimits) {
+  EXPECT_EQ(Outcome("\x02", "", kDelaySpin), "refuse at 0");
+  EXPECT_EQ(Outcome("\x02", "12", kDelaySpin), "store 12");
+  EXPECT_EQ(Outcome("\x02", "any text", AcceptTarget{rt::kTypeString, 10}), "store any text");
+}
+
 TEST(AcceptCheck, DatesAndTimesThatReadAsNoneAreRefused) {
   const AcceptTarget date{rt::kTypeLong, 4};
   EXPECT_EQ(Outcome("D1", "   ", date), "store 0");
