@@ -1,10 +1,12 @@
 // Real controls at work. Repainting a window: an 800 by 500 top-level window holding 100
 // push buttons (one the default, one focused), 19 static texts and a group box, drawn by
 // the system classes with their captions; every turn invalidates the whole tree and
-// pumps the paint messages. And a keystroke in a text field, handled and repainted.
+// pumps the paint messages. A keystroke in a text field, handled and repainted. And the
+// fonts such a window makes.
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "window/platform/core/focus.h"
 #include "window/platform/core/invalidation.h"
@@ -14,6 +16,7 @@
 #include "window/platform/core/window_class.h"
 #include "window/platform/defaults/default_proc.h"
 #include "window/platform/draw/brush.h"
+#include "window/platform/draw/font.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/hosts/headless_host.h"
 #include "window/platform/system_controls/button_control.h"
@@ -90,6 +93,18 @@ void BM_KeystrokeInA90CharacterField(benchmark::State& state) {
   DestroyFrame(main);
 }
 BENCHMARK(BM_KeystrokeInA90CharacterField)->Unit(benchmark::kMicrosecond);
+
+// The fonts of a window of 121 controls, each made from the same description (as the
+// window runtime makes one per control) and all held until the window goes.
+void BM_Create121EqualFonts(benchmark::State& state) {
+  LogFont description{-11, FW_NORMAL, false, "MS Sans Serif"};
+  for (auto _ : state) {
+    std::vector<FontHandle> fonts;
+    for (int i = 0; i < 121; ++i) fonts.push_back(CreateFontIndirect(description));
+    benchmark::DoNotOptimize(fonts.data());
+  }
+}
+BENCHMARK(BM_Create121EqualFonts)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qor::ui

@@ -1,5 +1,6 @@
 #include "os/clock.h"
 
+#include <atomic>
 #include <ctime>
 
 namespace qor::os {
@@ -31,7 +32,8 @@ class SystemClock final : public ClockSource {
   }
 };
 
-ClockSource* g_installed = nullptr;
+// Read by every thread that asks the time; installed by a host on its own thread.
+std::atomic<ClockSource*> g_installed{nullptr};
 
 }  // namespace
 
@@ -40,9 +42,12 @@ ClockSource& RealClock() {
   return clock;
 }
 
-ClockSource& CurrentClock() { return g_installed ? *g_installed : RealClock(); }
+ClockSource& CurrentClock() {
+  ClockSource* installed = g_installed.load(std::memory_order_acquire);
+  return installed ? *installed : RealClock();
+}
 
-void InstallClock(ClockSource* clock) { g_installed = clock; }
+void InstallClock(ClockSource* clock) { g_installed.store(clock, std::memory_order_release); }
 
 uint64_t TickCount() { return CurrentClock().Ticks(); }
 

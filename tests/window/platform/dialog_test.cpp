@@ -181,14 +181,14 @@ TEST_F(Dialogs, MessageOrderFromOpeningToTheEnd) {
       "owner WM_ACTIVATE 1 Question",
       "owner WM_SETFOCUS 0",
       "Question WM_DESTROY",
-      "Cancel WM_DESTROY",
-      "&No WM_DESTROY",
-      "&Yes WM_DESTROY",
       "Save the changes? WM_DESTROY",
-      "Save the changes? WM_NCDESTROY",
-      "&Yes WM_NCDESTROY",
-      "&No WM_NCDESTROY",
+      "&Yes WM_DESTROY",
+      "&No WM_DESTROY",
+      "Cancel WM_DESTROY",
       "Cancel WM_NCDESTROY",
+      "&No WM_NCDESTROY",
+      "&Yes WM_NCDESTROY",
+      "Save the changes? WM_NCDESTROY",
       "Question WM_NCDESTROY"};
   EXPECT_EQ(log, expected);
 }

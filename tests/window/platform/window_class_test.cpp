@@ -146,17 +146,17 @@ TEST_F(Classes, MovingSendsMoveAndSizeOnlyForWhatChanged) {
   EXPECT_TRUE(Take().empty());
 }
 
-TEST_F(Classes, ZOrderPutsTheNewestAndTheRaisedOnTop) {
+TEST_F(Classes, ZOrderPutsTheFirstChildAndTheRaisedOnTop) {
   Hwnd main = Make("main", WS_POPUP | WS_VISIBLE, Hwnd{}, {0, 0, 300, 200});
   Hwnd a = Make("a", WS_CHILD | WS_VISIBLE, main, {0, 0, 100, 100});
   Hwnd b = Make("b", WS_CHILD | WS_VISIBLE, main, {50, 50, 150, 150});
-  EXPECT_EQ(GetChildren(main), (std::vector<Hwnd>{b, a}));
-  EXPECT_EQ(WindowFromPoint({60, 60}), b);
-  BringWindowToTop(a);
   EXPECT_EQ(GetChildren(main), (std::vector<Hwnd>{a, b}));
   EXPECT_EQ(WindowFromPoint({60, 60}), a);
-  SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  BringWindowToTop(b);
+  EXPECT_EQ(GetChildren(main), (std::vector<Hwnd>{b, a}));
   EXPECT_EQ(WindowFromPoint({60, 60}), b);
+  SetWindowPos(b, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(WindowFromPoint({60, 60}), a);
 }
 
 TEST_F(Classes, TopmostWindowsStayAboveTheOthers) {

@@ -73,9 +73,10 @@ TEST_F(Lifecycle, DestructionGoesDownTheTreeThenBackUp) {
   Make("c", WS_CHILD, main);
   Take();
   EXPECT_TRUE(DestroyWindow(main));
-  EXPECT_EQ(Take(), (Seq{"main WM_ACTIVATE 0 0", "main WM_KILLFOCUS 0", "main WM_DESTROY", "c WM_DESTROY",
-                         "a WM_DESTROY", "b WM_DESTROY", "b WM_NCDESTROY", "a WM_NCDESTROY",
-                         "c WM_NCDESTROY", "main WM_NCDESTROY"}));
+  // Children in z-order, the first made first.
+  EXPECT_EQ(Take(), (Seq{"main WM_ACTIVATE 0 0", "main WM_KILLFOCUS 0", "main WM_DESTROY", "a WM_DESTROY",
+                         "b WM_DESTROY", "c WM_DESTROY", "c WM_NCDESTROY", "b WM_NCDESTROY",
+                         "a WM_NCDESTROY", "main WM_NCDESTROY"}));
   EXPECT_FALSE(IsWindow(main));
   EXPECT_FALSE(IsWindow(a));
   EXPECT_EQ(GetFocus(), Hwnd{});

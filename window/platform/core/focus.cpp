@@ -19,6 +19,7 @@ namespace {
 struct InputOwners {
   std::mutex mutex;
   Hwnd focus;
+  bool focusTold = false;  // the focus window has had its WM_SETFOCUS
   Hwnd active;
   Hwnd capture;
 };
@@ -43,6 +44,25 @@ Hwnd Exchange(Hwnd InputOwners::*which, Hwnd value) {
   return IsWindow(before) ? before : Hwnd{};
 }
 
+// Hands the focus to `hwnd`; true if the window that had it had been told so.
+bool MoveFocus(Hwnd hwnd) {
+  auto& owners = Owners();
+  std::lock_guard<std::mutex> guard(owners.mutex);
+  bool told = owners.focusTold;
+  owners.focus = hwnd;
+  owners.focusTold = false;
+  return told;
+}
+
+// True (and marked told) if `hwnd` still has the focus and has not been told yet.
+bool TellFocus(Hwnd hwnd) {
+  auto& owners = Owners();
+  std::lock_guard<std::mutex> guard(owners.mutex);
+  if (owners.focus != hwnd || owners.focusTold) return false;
+  owners.focusTold = true;
+  return true;
+}
+
 bool IsMouseDown(uint32_t message) {
   return message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDOWN ||
          message == WM_RBUTTONDBLCLK || message == WM_MBUTTONDOWN || message == WM_MBUTTONDBLCLK;
@@ -62,10 +82,13 @@ Hwnd SetFocus(Hwnd hwnd) {
   } else if (!before) {
     return before;
   }
-  if (before) SendMessage(before, WM_KILLFOCUS, hwnd.AsParam(), 0);
-  Exchange(&InputOwners::focus, hwnd);
-  if (hwnd) SendMessage(hwnd, WM_SETFOCUS, before.AsParam(), 0);
-  if (auto moved = GetUpperLayers().focusMoved) moved(before, hwnd);
+  // The focus moves before the window losing it hears of it, so GetFocus there names the
+  // new window, and a window that takes the focus back while losing it keeps it: the new
+  // window, which never had it, is then told nothing.
+  bool beforeWasTold = MoveFocus(hwnd);
+  if (before && beforeWasTold) SendMessage(before, WM_KILLFOCUS, hwnd.AsParam(), 0);
+  if (hwnd && TellFocus(hwnd)) SendMessage(hwnd, WM_SETFOCUS, before.AsParam(), 0);
+  if (auto moved = GetUpperLayers().focusMoved; moved && Read(&InputOwners::focus) == hwnd) moved(before, hwnd);
   return before;
 }
 

@@ -9,6 +9,9 @@ namespace qor::ui {
 // top-level window around it is activated first if it is not active. A disabled window
 // or one that does not exist refuses the focus (nothing changes, null returned). The
 // null window takes the focus away. Returns the window that had the focus.
+// The focus has moved by the time WM_KILLFOCUS arrives (GetFocus names the new window).
+// A window that calls SetFocus on itself there keeps the focus: it gets WM_SETFOCUS
+// (wParam: the window it was to go to), and that window gets neither message.
 Hwnd SetFocus(Hwnd hwnd);
 Hwnd GetFocus();
 

@@ -73,6 +73,20 @@ Hwnd MouseTarget(Point screen) {
   return under && InClientArea(under, screen) ? under : Hwnd{};
 }
 
+// Mouse moves are merged while they wait: a move for the window whose move is the last
+// message queued replaces that one, so a slow reader gets the latest position only.
+bool ReplaceWaitingMove(ThreadQueue& queue, const Msg& move) {
+  {
+    std::lock_guard<std::mutex> guard(queue.mutex);
+    if (queue.posted.empty()) return false;
+    Msg& last = queue.posted.back();
+    if (last.message != WM_MOUSEMOVE || last.hwnd != move.hwnd) return false;
+    last = move;
+  }
+  queue.Notify();
+  return true;
+}
+
 void Post(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam, Point screen, uint32_t character) {
   ThreadQueue* queue = nullptr;
   {
@@ -81,7 +95,9 @@ void Post(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam, Point scree
     if (!window) return;
     queue = window->queue;
   }
-  PostToQueue(*queue, Msg{hwnd, message, wParam, lParam, os::TickCount(), screen, character});
+  Msg msg{hwnd, message, wParam, lParam, os::TickCount(), screen, character};
+  if (message == WM_MOUSEMOVE && ReplaceWaitingMove(*queue, msg)) return;
+  PostToQueue(*queue, msg);
 }
 
 LParam ClientPoint(Hwnd hwnd, Point screen) {

@@ -1,5 +1,8 @@
 #include "window/platform/core/invalidation.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "os/clock.h"
 #include "window/platform/core/detail/message_sources.h"
 #include "window/platform/core/detail/thread_queue.h"
@@ -18,22 +21,112 @@ namespace qor::ui {
 
 using namespace detail;
 
+namespace {
+
+// A window whose update area grew, to be announced once the lock is let go.
+struct Grown {
+  Hwnd hwnd;
+  ThreadQueue* queue;
+};
+
+bool VisibleLocked(const WindowRecord* window) {
+  for (; window; window = window->parent ? FindWindow(window->parent) : nullptr) {
+    if (!(window->style & WS_VISIBLE)) return false;
+  }
+  return true;
+}
+
+Rect ClientAreaLocked(const WindowRecord& window) {
+  Rect insets = FrameInsets(window.style);
+  return {0, 0, std::max(0, window.rect.Width() - insets.left - insets.right),
+          std::max(0, window.rect.Height() - insets.top - insets.bottom)};
+}
+
+void AddUpdateArea(WindowRecord& window, const Rect& area, bool erase, std::vector<Grown>& grown) {
+  window.updateRect = Union(window.updateRect, area);
+  window.needsPaint = true;
+  window.eraseBackground = window.eraseBackground || erase;
+  window.queue->invalidWindows.insert(window.handle.value);
+  grown.push_back({window.handle, window.queue});
+}
+
+void ForgetUpdateArea(WindowRecord& window) {
+  window.updateRect = Rect{};
+  window.needsPaint = false;
+  window.eraseBackground = false;
+  window.queue->invalidWindows.erase(window.handle.value);
+}
+
+// Which children a painting of their parent's area covers: all of them when the parent
+// does not clip its children (or when the area was uncovered by a window that went, so
+// everything under it was hidden), else only those that leave their parent's painting
+// showing through (WS_EX_TRANSPARENT).
+enum class Reach { PaintedOver, Uncovered };
+
+bool CoveredByParent(const WindowRecord& parent, const WindowRecord& child, Reach reach) {
+  if (!(child.style & WS_VISIBLE)) return false;
+  return reach == Reach::Uncovered || !(parent.style & WS_CLIPCHILDREN) || (child.exStyle & WS_EX_TRANSPARENT);
+}
+
+// Adds `area` (client coordinates) to the window and to the children its painting covers
+// there, recursively; a child whose frame lies under the area draws its frame again.
+void InvalidateLocked(WindowRecord& window, Rect area, bool erase, Reach reach, std::vector<Grown>& grown) {
+  area = Intersection(area, ClientAreaLocked(window));
+  if (area.IsEmpty()) return;
+  AddUpdateArea(window, area, erase, grown);
+  for (Hwnd childHandle : window.children) {
+    WindowRecord* child = FindWindow(childHandle);
+    if (!child || !CoveredByParent(window, *child, reach)) continue;
+    Rect under = Intersection(area, child->rect);
+    if (under.IsEmpty()) continue;
+    Rect insets = FrameInsets(child->style);
+    Point origin{child->rect.left + insets.left, child->rect.top + insets.top};
+    Rect inChild = under.Offset(-origin.x, -origin.y);
+    if (Intersection(inChild, ClientAreaLocked(*child)) != inChild) child->frameDirty = true;
+    InvalidateLocked(*child, inChild, erase, reach, grown);
+  }
+}
+
+void InvalidateTreeLocked(WindowRecord& window, std::vector<Grown>& grown) {
+  if (FrameInsets(window.style) != Rect{}) window.frameDirty = true;
+  Rect client = ClientAreaLocked(window);
+  if (!client.IsEmpty()) AddUpdateArea(window, client, true, grown);
+  for (Hwnd childHandle : window.children) {
+    WindowRecord* child = FindWindow(childHandle);
+    if (child && (child->style & WS_VISIBLE)) InvalidateTreeLocked(*child, grown);
+  }
+}
+
+void ForgetTreeLocked(WindowRecord& window) {
+  ForgetUpdateArea(window);
+  for (Hwnd childHandle : window.children) {
+    if (WindowRecord* child = FindWindow(childHandle)) ForgetTreeLocked(*child);
+  }
+}
+
+// Wakes the threads concerned and tells the host, outside the lock.
+void Announce(const std::vector<Grown>& grown) {
+  ThreadQueue* last = nullptr;
+  for (const Grown& g : grown) {
+    if (g.queue != last) g.queue->Notify();
+    last = g.queue;
+  }
+  for (const Grown& g : grown) CurrentHost().WindowChanged(g.hwnd, WindowChange::Invalidated);
+}
+
+}  // namespace
+
 bool InvalidateRect(Hwnd hwnd, const Rect* rect, bool erase) {
-  Rect client = GetClientRect(hwnd);
-  Rect area = rect ? Intersection(*rect, client) : client;
-  ThreadQueue* queue = nullptr;
+  std::vector<Grown> grown;
   {
     RegistryLock lock(TheRegistry().mutex);
     WindowRecord* window = FindWindow(hwnd);
     if (!window) return false;
-    if (area.IsEmpty()) return true;
-    window->updateRect = Union(window->updateRect, area);
-    window->needsPaint = true;
-    window->eraseBackground = window->eraseBackground || erase;
-    queue = window->queue;
+    // A hidden window keeps no request: showing it paints it whole.
+    if (!VisibleLocked(window) || window->destroying) return true;
+    InvalidateLocked(*window, rect ? *rect : ClientAreaLocked(*window), erase, Reach::PaintedOver, grown);
   }
-  queue->Notify();
-  CurrentHost().WindowChanged(hwnd, WindowChange::Invalidated);
+  Announce(grown);
   return true;
 }
 
@@ -42,11 +135,7 @@ bool ValidateRect(Hwnd hwnd, const Rect* rect) {
   WindowRecord* window = FindWindow(hwnd);
   if (!window) return false;
   bool coversAll = !rect || Intersection(*rect, window->updateRect) == window->updateRect;
-  if (coversAll) {
-    window->updateRect = Rect{};
-    window->needsPaint = false;
-    window->eraseBackground = false;
-  }
+  if (coversAll) ForgetUpdateArea(*window);
   return true;
 }
 
@@ -64,35 +153,30 @@ bool UpdateWindow(Hwnd hwnd) {
 }
 
 void InvalidateTree(Hwnd hwnd) {
-  MarkFrameDirty(hwnd);
-  InvalidateRect(hwnd, nullptr, true);
-  for (Hwnd child : GetChildren(hwnd)) InvalidateTree(child);
+  std::vector<Grown> grown;
+  {
+    RegistryLock lock(TheRegistry().mutex);
+    WindowRecord* window = FindWindow(hwnd);
+    if (!window || !VisibleLocked(window) || window->destroying) return;
+    InvalidateTreeLocked(*window, grown);
+  }
+  Announce(grown);
 }
 
 namespace detail {
 
-namespace {
-
-// The invalid window of the thread with the lowest handle above `after`: windows are made
-// parents first, so this paints parents before their children.
-Hwnd NextInvalidAfter(ThreadQueue& queue, uint32_t after) {
-  RegistryLock lock(TheRegistry().mutex);
-  Hwnd next;
-  for (auto& [value, window] : TheRegistry().windows) {
-    if (!window->needsPaint || window->queue != &queue || window->destroying) continue;
-    if (value <= after || (next && value > next.value)) continue;
-    next = window->handle;
-  }
-  return next;
-}
-
-}  // namespace
-
 bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter) {
-  Hwnd next = NextInvalidAfter(queue, 0);
-  // Hidden windows and windows outside the filter keep their request for later.
-  while (next && (!IsWindowVisible(next) || (filter && next != filter && !IsChild(filter, next)))) {
-    next = NextInvalidAfter(queue, next.value);
+  Hwnd next;
+  {
+    RegistryLock lock(TheRegistry().mutex);
+    // Windows outside the filter keep their request for later.
+    for (uint32_t value : queue.invalidWindows) {
+      WindowRecord* window = FindWindow(Hwnd{value});
+      if (!window || window->destroying || !VisibleLocked(window)) continue;
+      if (filter && window->handle != filter && !IsChild(filter, window->handle)) continue;
+      next = window->handle;
+      break;
+    }
   }
   if (!next) return false;
   msg = Msg{next, WM_PAINT, 0, 0, os::TickCount(), GetCursorPos(), 0};
@@ -107,10 +191,24 @@ bool TakeUpdateArea(Hwnd hwnd, Rect& area, bool& erase) {
   if (!window) return false;
   area = window->needsPaint ? window->updateRect : Rect{};
   erase = window->needsPaint && window->eraseBackground;
-  window->updateRect = Rect{};
-  window->needsPaint = false;
-  window->eraseBackground = false;
+  ForgetUpdateArea(*window);
   return true;
+}
+
+void InvalidateUncovered(Hwnd parent, const Rect& area) {
+  std::vector<Grown> grown;
+  {
+    RegistryLock lock(TheRegistry().mutex);
+    WindowRecord* window = FindWindow(parent);
+    if (!window || !VisibleLocked(window) || window->destroying) return;
+    InvalidateLocked(*window, area, true, Reach::Uncovered, grown);
+  }
+  Announce(grown);
+}
+
+void ForgetTreeUpdateAreas(Hwnd hwnd) {
+  RegistryLock lock(TheRegistry().mutex);
+  if (WindowRecord* window = FindWindow(hwnd)) ForgetTreeLocked(*window);
 }
 
 void MarkFrameDirty(Hwnd hwnd) {
@@ -140,6 +238,5 @@ void RedrawCaption(Hwnd hwnd) {
   }
   GetUpperLayers().drawFrame(hwnd);
 }
-
 
 }  // namespace qor::ui

@@ -196,10 +196,14 @@ bool TranslateMessage(const Msg& msg) {
 }
 
 LResult DispatchMessage(const Msg& msg) {
+  // Only a timer the system runs may have its procedure called: a WM_TIMER posted by hand
+  // goes to its window like any message, whatever its lParam holds.
   if (msg.message == WM_TIMER && msg.lParam != 0) {
     auto proc = reinterpret_cast<TimerProc>(msg.lParam);
-    if (!msg.hwnd || IsWindow(msg.hwnd)) proc(msg.hwnd, WM_TIMER, msg.wParam, msg.time);
-    return 0;
+    if (RunsTimerWithProc(CurrentQueue(), msg.hwnd, msg.wParam, proc)) {
+      if (!msg.hwnd || IsWindow(msg.hwnd)) proc(msg.hwnd, WM_TIMER, msg.wParam, msg.time);
+      return 0;
+    }
   }
   if (!msg.hwnd) return 0;
   return CallTarget(msg.hwnd, msg.message, msg.wParam, msg.lParam);

@@ -35,7 +35,8 @@ void WaitMessage();
 // For a key-down that types a character, posts WM_CHAR (WM_SYSCHAR with Alt) to the same
 // window, to be read next. True if it posted one.
 bool TranslateMessage(const Msg& msg);
-// Hands the message to its window's procedure (a timer with its own procedure calls that).
+// Hands the message to its window's procedure (a running timer with its own procedure
+// calls that; a WM_TIMER posted by hand never calls what its lParam points at).
 LResult DispatchMessage(const Msg& msg);
 // Makes the thread's queue return WM_QUIT with this code once it holds nothing posted.
 void PostQuitMessage(int exitCode);

@@ -27,6 +27,9 @@ inline constexpr uint32_t WS_MAXIMIZEBOX = 0x00010000;
 // Extended window styles.
 inline constexpr uint32_t WS_EX_DLGMODALFRAME = 0x00000001;  // a dialog's frame: no icon in the caption
 inline constexpr uint32_t WS_EX_TOPMOST = 0x00000008;
+// The parent's painting shows through the window (a group box's inside): a parent that
+// clips its children still paints under it, and so do siblings that clip their siblings.
+inline constexpr uint32_t WS_EX_TRANSPARENT = 0x00000020;
 
 // Class styles.
 inline constexpr uint32_t CS_VREDRAW = 0x0001;

@@ -66,6 +66,12 @@ bool NextTimerMessage(ThreadQueue& queue, Msg& msg, Hwnd filter, bool remove) {
   return true;
 }
 
+bool RunsTimerWithProc(ThreadQueue& queue, Hwnd hwnd, uintptr_t id, TimerProc proc) {
+  std::lock_guard<std::mutex> guard(queue.mutex);
+  return std::any_of(queue.timers.begin(), queue.timers.end(),
+                     [&](const Timer& t) { return t.hwnd == hwnd && t.id == id && t.proc == proc && proc; });
+}
+
 void KillWindowTimers(ThreadQueue& queue, Hwnd hwnd) {
   std::lock_guard<std::mutex> guard(queue.mutex);
   std::erase_if(queue.timers, [&](const Timer& t) { return t.hwnd == hwnd; });

@@ -8,8 +8,10 @@
 #include "window/platform/core/detail/window_records.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/host.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
 #include "window/platform/core/timers.h"
 #include "window/platform/core/upper_layers.h"
 #include "window/platform/core/window_attributes.h"
@@ -69,8 +71,11 @@ Hwnd AddWindowRecord(const CreateParams& p) {
   record->extra.assign(static_cast<size_t>(windowClass->description.extraBytes), 0);
   record->queue = &CurrentQueue();
   Hwnd handle = record->handle;
+  // A new top-level window goes on top; a new child goes below its siblings, so the
+  // first child made is on top and the z-order is also the order of making (the tab order).
   auto& siblings = child ? parent->children : registry.topLevel;
-  siblings.insert(KeepBelowTopmost(siblings, siblings.begin(), *record), handle);
+  bool below = child && !(record->exStyle & WS_EX_TOPMOST);
+  siblings.insert(below ? siblings.end() : KeepBelowTopmost(siblings, siblings.begin(), *record), handle);
   ++windowClass->windowCount;
   registry.windows.emplace(handle.value, std::move(record));
   return handle;
@@ -109,6 +114,7 @@ void RemoveRecords(const std::vector<Hwnd>& subtree) {
       auto& siblings = SiblingsOf(*window);
       siblings.erase(std::remove(siblings.begin(), siblings.end(), h), siblings.end());
       --window->windowClass->windowCount;
+      window->queue->invalidWindows.erase(h.value);
       removed.emplace_back(h, window->queue);
     }
     for (Hwnd h : subtree) TheRegistry().windows.erase(h.value);
@@ -170,6 +176,8 @@ bool DestroyWindow(Hwnd hwnd) {
   }
   WithdrawInput(hwnd);
   bool wasVisible = IsWindowVisible(hwnd);
+  Hwnd parent = GetParent(hwnd);
+  Rect place = GetWindowPlacement(hwnd);
   {
     RegistryLock lock(TheRegistry().mutex);
     FindWindow(hwnd)->style &= ~WS_VISIBLE;
@@ -179,6 +187,7 @@ bool DestroyWindow(Hwnd hwnd) {
   for (Hwnd h : subtree) SendMessage(h, WM_DESTROY, 0, 0);
   for (auto h = subtree.rbegin(); h != subtree.rend(); ++h) SendMessage(*h, WM_NCDESTROY, 0, 0);
   RemoveRecords(subtree);
+  if (wasVisible && parent) InvalidateUncovered(parent, place);
   CurrentHost().WindowChanged(hwnd, WindowChange::Destroyed);
   return true;
 }

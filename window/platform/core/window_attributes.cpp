@@ -10,6 +10,7 @@
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::ui {
 
@@ -44,7 +45,8 @@ void Hide(Hwnd hwnd) {
   if (GetActiveWindow() == hwnd) DeactivateWindow(hwnd);
   if (FocusWithin(hwnd)) SetFocus(Hwnd{});
   ChangeStyleBits(hwnd, WS_VISIBLE, false);
-  if (Hwnd parent = GetParent(hwnd)) InvalidateRect(parent, nullptr, true);
+  ForgetTreeUpdateAreas(hwnd);
+  if (Hwnd parent = GetParent(hwnd)) InvalidateUncovered(parent, GetWindowPlacement(hwnd));
   CurrentHost().WindowChanged(hwnd, WindowChange::Hidden);
 }
 
@@ -82,6 +84,15 @@ uint32_t GetWindowExStyle(Hwnd hwnd) {
   return ReadWindow(hwnd, 0u, [](const WindowRecord& w) { return w.exStyle; });
 }
 
+uint32_t SetWindowExStyle(Hwnd hwnd, uint32_t exStyle) {
+  RegistryLock lock(TheRegistry().mutex);
+  WindowRecord* window = FindWindow(hwnd);
+  if (!window) return 0;
+  uint32_t before = window->exStyle;
+  window->exStyle = exStyle;
+  return before;
+}
+
 uint32_t SetWindowStyle(Hwnd hwnd, uint32_t style) {
   RegistryLock lock(TheRegistry().mutex);
   WindowRecord* window = FindWindow(hwnd);
@@ -113,12 +124,16 @@ bool EnableWindow(Hwnd hwnd, bool enable) {
   bool wasDisabled = (*before & WS_DISABLED) != 0;
   if (wasDisabled == !enable) return wasDisabled;
   if (!enable && FocusWithin(hwnd)) SetFocus(Hwnd{});
+  // The window redraws itself if its look changes (the system controls do).
   SendMessage(hwnd, WM_ENABLE, enable ? 1 : 0, 0);
-  InvalidateRect(hwnd, nullptr, true);
   return wasDisabled;
 }
 
 bool IsWindowEnabled(Hwnd hwnd) { return StyleUpTheTree(hwnd, WS_DISABLED, 0); }
+
+bool IsWindowEnabledItself(Hwnd hwnd) {
+  return ReadWindow(hwnd, false, [](const WindowRecord& w) { return (w.style & WS_DISABLED) == 0; });
+}
 
 bool SetWindowText(Hwnd hwnd, const std::string& text) {
   if (!IsWindow(hwnd)) return false;

@@ -11,6 +11,8 @@ namespace qor::ui {
 
 uint32_t GetWindowStyle(Hwnd hwnd);
 uint32_t GetWindowExStyle(Hwnd hwnd);
+// Replaces the extended style; returns the one before (0 for no window).
+uint32_t SetWindowExStyle(Hwnd hwnd, uint32_t exStyle);
 // Replaces the style bits other than WS_VISIBLE and WS_DISABLED (use ShowWindow and
 // EnableWindow for those); returns the previous style.
 uint32_t SetWindowStyle(Hwnd hwnd, uint32_t style);
@@ -22,10 +24,14 @@ bool ShowWindow(Hwnd hwnd, int command);
 // Visible: the window and every ancestor have WS_VISIBLE.
 bool IsWindowVisible(Hwnd hwnd);
 // Enables or disables; returns whether the window was disabled. Sends WM_ENABLE when the
-// state changes; a disabled window loses the focus and gets no input.
+// state changes (the window redraws itself if it looks different); a disabled window
+// loses the focus and gets no input.
 bool EnableWindow(Hwnd hwnd, bool enable);
-// Enabled: the window and every ancestor are enabled.
+// Enabled for input and focus: the window and every ancestor are enabled.
 bool IsWindowEnabled(Hwnd hwnd);
+// The window's own enabled state, whatever its ancestors': what a control's look follows,
+// so that controls behind a disabled top-level window (a message box's owner) keep theirs.
+bool IsWindowEnabledItself(Hwnd hwnd);
 
 // Through WM_SETTEXT and WM_GETTEXT, so a window procedure may answer for itself.
 bool SetWindowText(Hwnd hwnd, const std::string& text);

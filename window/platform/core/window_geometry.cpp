@@ -75,17 +75,31 @@ void Restack(Hwnd hwnd, Hwnd insertAfter) {
   siblings.insert(KeepBelowTopmost(siblings, at, *window), hwnd);
 }
 
-Hwnd ChildAt(WindowRecord& window, Point screen) {
+// The deepest visible child of `window` under the point, or null for none; `window`
+// itself when a disabled child is hit (it passes the point to its parent). A child
+// transparent to the mouse is not hit itself, but its own children are.
+Hwnd ChildUnder(WindowRecord& window, Point screen) {
+  Point parentOrigin = ClientOriginLocked(window);
   for (Hwnd childHandle : window.children) {
     WindowRecord* child = FindWindow(childHandle);
-    if (!child || !(child->style & WS_VISIBLE) || child->mouseTransparent) continue;
-    Rect placed = child->rect;
-    Point parentOrigin = ClientOriginLocked(window);
-    if (!placed.Offset(parentOrigin.x, parentOrigin.y).Contains(screen)) continue;
+    if (!child || !(child->style & WS_VISIBLE)) continue;
+    if (!child->rect.Offset(parentOrigin.x, parentOrigin.y).Contains(screen)) continue;
+    if (child->mouseTransparent) {
+      Hwnd inside = ChildUnder(*child, screen);
+      if (inside == child->handle) return window.handle;  // a disabled child passes the point up
+      if (inside) return inside;
+      continue;
+    }
     if (child->style & WS_DISABLED) return window.handle;
-    return ChildAt(*child, screen);
+    Hwnd deeper = ChildUnder(*child, screen);
+    return deeper ? deeper : child->handle;
   }
-  return window.handle;
+  return Hwnd{};
+}
+
+Hwnd ChildAt(WindowRecord& window, Point screen) {
+  Hwnd child = ChildUnder(window, screen);
+  return child ? child : window.handle;
 }
 
 }  // namespace
@@ -162,7 +176,8 @@ bool SetWindowPos(Hwnd hwnd, Hwnd insertAfter, int x, int y, int width, int heig
       SendMessage(hwnd, WM_SIZE, SIZE_RESTORED,
                   PackWords(static_cast<unsigned>(client.Width()), static_cast<unsigned>(client.Height())));
     }
-    if (Hwnd parent = GetParent(hwnd)) InvalidateRect(parent, nullptr, true);
+    Hwnd parent = GetParent(hwnd);
+    if (parent && IsWindowVisible(hwnd)) InvalidateUncovered(parent, before);
     InvalidateTree(hwnd);
     CurrentHost().WindowChanged(hwnd, WindowChange::Moved);
   }
@@ -182,7 +197,13 @@ Hwnd WindowFromPoint(Point screen) {
   RegistryLock lock(TheRegistry().mutex);
   for (Hwnd topHandle : TheRegistry().topLevel) {
     WindowRecord* top = FindWindow(topHandle);
-    if (!top || !(top->style & WS_VISIBLE) || top->mouseTransparent || !top->rect.Contains(screen)) continue;
+    if (!top || !(top->style & WS_VISIBLE) || !top->rect.Contains(screen)) continue;
+    if (top->mouseTransparent) {
+      Hwnd inside = ChildUnder(*top, screen);
+      if (inside == top->handle) return Hwnd{};
+      if (inside) return inside;
+      continue;
+    }
     if (top->style & WS_DISABLED) return Hwnd{};
     return ChildAt(*top, screen);
   }

@@ -43,7 +43,8 @@ bool BringWindowToTop(Hwnd hwnd);
 
 // The visible, enabled window under a screen point, deepest child first; a disabled
 // child passes the point to its parent, a disabled top-level window to nobody. A window
-// transparent to the mouse is passed over: the point goes to what lies beneath it.
+// transparent to the mouse is passed over (its children are not): the point goes to its
+// children, else to what lies beneath it.
 Hwnd WindowFromPoint(Point screen);
 // Makes the mouse pass through a window (a group box's frame, a static text, a tool
 // tip) to the sibling or parent beneath it.

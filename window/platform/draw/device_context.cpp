@@ -4,33 +4,38 @@
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
+#include "window/platform/draw/detail/context_pool.h"
 #include "window/platform/draw/window_canvas.h"
 
 namespace qor::ui {
 
 namespace {
 
+// A window that covers what lies under it: visible and not letting it show through.
+bool Covers(Hwnd window) { return IsWindowVisible(window) && !(GetWindowExStyle(window) & WS_EX_TRANSPARENT); }
+
 // Takes away the children of a WS_CLIPCHILDREN window and, for a WS_CLIPSIBLINGS window,
-// the siblings above it (children lists run topmost first).
+// the siblings above it (children lists run topmost first); windows the painting beneath
+// shows through (WS_EX_TRANSPARENT) take nothing away.
 void ExcludeCoveringWindows(Hwnd hwnd, Region& region) {
   uint32_t style = GetWindowStyle(hwnd);
   if (style & WS_CLIPCHILDREN) {
     for (Hwnd child : GetChildren(hwnd)) {
-      if (IsWindowVisible(child)) region.Subtract(WindowRectOnCanvas(child));
+      if (Covers(child)) region.Subtract(WindowRectOnCanvas(child));
     }
   }
   Hwnd parent = GetParent(hwnd);
   if (!(style & WS_CLIPSIBLINGS) || !parent) return;
   for (Hwnd sibling : GetChildren(parent)) {
     if (sibling == hwnd) break;
-    if (IsWindowVisible(sibling)) region.Subtract(WindowRectOnCanvas(sibling));
+    if (Covers(sibling)) region.Subtract(WindowRectOnCanvas(sibling));
   }
 }
 
 Hdc MakeDc(Hwnd hwnd, bool wholeWindow) {
   std::shared_ptr<Canvas> canvas = WindowCanvas(hwnd);
   if (!canvas) return nullptr;
-  auto* dc = new DeviceContext;
+  DeviceContext* dc = detail::TakeContextRecord();
   dc->window = hwnd;
   dc->canvas = std::move(canvas);
   Rect area = wholeWindow ? WindowRectOnCanvas(hwnd) : ClientRectOnCanvas(hwnd);
@@ -61,18 +66,19 @@ Hdc GetDC(Hwnd hwnd) { return MakeDc(hwnd, false); }
 Hdc GetWindowDC(Hwnd hwnd) { return MakeDc(hwnd, true); }
 
 int ReleaseDC(Hwnd hwnd, Hdc dc) {
-  if (!dc || dc->window != hwnd) return 0;
-  delete dc;
+  if (!dc || !detail::GiveBackContextRecord(hwnd, dc)) return 0;
   CurrentHost().WindowChanged(GetTopLevel(hwnd), WindowChange::Painted);
   return 1;
 }
 
-void IntersectClipRect(Hdc dc, const Rect& rect) { dc->clip.Intersect(rect.Offset(dc->origin.x, dc->origin.y)); }
+void IntersectClipRect(Hdc dc, const Rect& rect) {
+  if (dc) dc->clip.Intersect(rect.Offset(dc->origin.x, dc->origin.y));
+}
 
-ColorRef SetTextColor(Hdc dc, ColorRef color) { return Exchange(dc->textColor, color); }
-ColorRef SetBkColor(Hdc dc, ColorRef color) { return Exchange(dc->backColor, color); }
-int SetBkMode(Hdc dc, int mode) { return Exchange(dc->backMode, mode); }
-ColorRef SetDCPenColor(Hdc dc, ColorRef color) { return Exchange(dc->penColor, color); }
-ColorRef SetDCBrushColor(Hdc dc, ColorRef color) { return Exchange(dc->brushColor, color); }
+ColorRef SetTextColor(Hdc dc, ColorRef color) { return dc ? Exchange(dc->textColor, color) : CLR_INVALID; }
+ColorRef SetBkColor(Hdc dc, ColorRef color) { return dc ? Exchange(dc->backColor, color) : CLR_INVALID; }
+int SetBkMode(Hdc dc, int mode) { return dc ? Exchange(dc->backMode, mode) : 0; }
+ColorRef SetDCPenColor(Hdc dc, ColorRef color) { return dc ? Exchange(dc->penColor, color) : CLR_INVALID; }
+ColorRef SetDCBrushColor(Hdc dc, ColorRef color) { return dc ? Exchange(dc->brushColor, color) : CLR_INVALID; }
 
 }  // namespace qor::ui

@@ -38,7 +38,9 @@ using Hdc = DeviceContext*;
 // what is visible of it; it must be given back with ReleaseDC. Null for no window.
 Hdc GetDC(Hwnd hwnd);
 Hdc GetWindowDC(Hwnd hwnd);
-// Gives a context back and tells the host the window's pixels changed. 1 if released.
+// Gives a context back and tells the host the window's pixels changed. 1 if released; 0
+// (nothing touched) for a context released already, not from GetDC, or another window's.
+// A context used after its release draws nothing.
 int ReleaseDC(Hwnd hwnd, Hdc dc);
 
 // The region a window's client area (or whole rectangle) may be drawn in, on the canvas.
@@ -46,6 +48,7 @@ Region VisibleRegion(Hwnd hwnd, bool wholeWindow);
 // Limits further drawing to a rectangle in the context's coordinates.
 void IntersectClipRect(Hdc dc, const Rect& rect);
 
+// The setters return the value before, or CLR_INVALID (SetBkMode: 0) for no context.
 ColorRef SetTextColor(Hdc dc, ColorRef color);
 ColorRef SetBkColor(Hdc dc, ColorRef color);
 int SetBkMode(Hdc dc, int mode);

@@ -1,7 +1,10 @@
 #include "window/platform/draw/font.h"
 
 #include <algorithm>
+#include <map>
 #include <mutex>
+#include <string>
+#include <tuple>
 
 #include "window/platform/draw/font_face.h"
 #include "window/platform/draw/font_match.h"
@@ -10,12 +13,49 @@
 
 namespace qor::ui {
 
-FontHandle CreateFontIndirect(const LogFont& description) {
-  if (description.height < -kLargestFontHeight || description.height > kLargestFontHeight) return nullptr;
+namespace {
+
+// Fonts made from equal descriptions share one loaded face while any of them is in use:
+// matching the file and loading the face are nearly all a new font costs. A font of
+// height 0 takes its size from the logical resolution it was made at.
+using FontKey = std::tuple<int, int, bool, std::string, int, int, int>;
+
+FontKey KeyOf(const LogFont& d) {
+  return {d.height, d.weight, d.italic, d.face, d.escapement, d.orientation, d.height == 0 ? GetLogicalDpi() : 0};
+}
+
+struct FontCache {
+  std::mutex mutex;
+  std::map<FontKey, std::weak_ptr<Font>> fonts;
+};
+
+FontCache& Cache() {
+  static FontCache cache;
+  return cache;
+}
+
+FontHandle LoadFont(const LogFont& description) {
   std::optional<FontFile> file = MatchFontFile(description.face, description.weight, description.italic);
   if (!file) return nullptr;
   auto font = std::make_shared<Font>();
   return font->Load(*file, description) ? font : nullptr;
+}
+
+}  // namespace
+
+FontHandle CreateFontIndirect(const LogFont& description) {
+  if (description.height < -kLargestFontHeight || description.height > kLargestFontHeight) return nullptr;
+  FontCache& cache = Cache();
+  FontKey key = KeyOf(description);
+  std::lock_guard lock(cache.mutex);
+  auto found = cache.fonts.find(key);
+  if (found != cache.fonts.end()) {
+    if (FontHandle shared = found->second.lock()) return shared;
+  }
+  std::erase_if(cache.fonts, [](const auto& entry) { return entry.second.expired(); });
+  FontHandle font = LoadFont(description);
+  if (font) cache.fonts[key] = font;
+  return font;
 }
 
 std::string FontFamily(const FontHandle& font) { return font ? font->Family() : std::string(); }

@@ -54,7 +54,7 @@ using FontHandle = std::shared_ptr<Font>;
 inline constexpr int kLargestFontHeight = 4096;
 
 // Null if no font is installed at all, the file cannot be loaded, or the height is
-// beyond kLargestFontHeight.
+// beyond kLargestFontHeight. Equal descriptions give the same font while one is held.
 FontHandle CreateFontIndirect(const LogFont& description);
 // The family the face was matched to ("Liberation Sans" for "Arial").
 std::string FontFamily(const FontHandle& font);

@@ -5,6 +5,7 @@
 // A non-zero escapement turns the whole text (and each glyph with it) about the top left
 // of its unturned cell, counter-clockwise in tenths of a degree.
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -28,7 +29,9 @@ struct TextDirection {
   Point At(Point origin, double along, double down) const;
 };
 
-class Font {
+// Fonts are always owned by a FontHandle, so a holder given a plain Font* (WM_SETFONT)
+// can share it with shared_from_this.
+class Font : public std::enable_shared_from_this<Font> {
  public:
   ~Font();
 

@@ -20,7 +20,7 @@ os::LocalTime VirtualClock::Now() {
   base.tm_mon = 11;
   base.tm_mday = 8;
   base.tm_hour = 9;
-  uint64_t elapsed = ticks_ - start_;
+  uint64_t elapsed = Ticks() - start_;
   time_t when = timegm(&base) + static_cast<time_t>(elapsed / 1000);
   tm parts{};
   gmtime_r(&when, &parts);
@@ -28,10 +28,27 @@ os::LocalTime VirtualClock::Now() {
                        parts.tm_hour,        parts.tm_min,     parts.tm_sec,  static_cast<int>(elapsed % 1000)};
 }
 
+void VirtualClock::Set(uint64_t ticks) {
+  uint64_t now = ticks_.load(std::memory_order_relaxed);
+  while (now < ticks && !ticks_.compare_exchange_weak(now, ticks, std::memory_order_release)) {
+  }
+}
+
 HeadlessHost::HeadlessHost() {
   InstallUpperLayers();
   os::InstallClock(&clock_);
   InstallHost(this);
+  RestartBudget();
+}
+
+void HeadlessHost::SetWaitBudget(uint64_t milliseconds) {
+  waitBudget_ = milliseconds;
+  RestartBudget();
+}
+
+uint64_t HeadlessHost::BudgetEnd() const {
+  return budgetFrom_ > std::numeric_limits<uint64_t>::max() - waitBudget_ ? std::numeric_limits<uint64_t>::max()
+                                                                           : budgetFrom_ + waitBudget_;
 }
 
 HeadlessHost::~HeadlessHost() {
@@ -40,6 +57,7 @@ HeadlessHost::~HeadlessHost() {
 }
 
 int HeadlessHost::Pump() {
+  RestartBudget();
   constexpr int kRunaway = 1000000;  // a window that never validates itself would loop forever
   int dispatched = 0;
   Msg msg;
@@ -68,20 +86,29 @@ bool HeadlessHost::RunStepDueBy(uint64_t limit) {
   clock_.Set(due->at);
   std::function<void()> run = std::move(due->run);
   steps_.erase(due);
+  RestartBudget();
   run();
   return true;
 }
 
-std::optional<uint64_t> HeadlessHost::NextEvent(uint64_t limit) {
-  std::optional<uint64_t> next = NextTimerDueOfThisThread();
+std::optional<uint64_t> HeadlessHost::NextStep() const {
+  std::optional<uint64_t> next;
   for (const Step& s : steps_) {
     if (!next || s.at < *next) next = s.at;
   }
+  return next;
+}
+
+std::optional<uint64_t> HeadlessHost::NextEvent(uint64_t limit) {
+  std::optional<uint64_t> next = NextTimerDueOfThisThread();
+  std::optional<uint64_t> step = NextStep();
+  if (step && (!next || *step < *next)) next = step;
   if (next && *next > limit) return std::nullopt;
   return next;
 }
 
 void HeadlessHost::Advance(uint64_t milliseconds) {
+  RestartBudget();
   uint64_t target = Now() + milliseconds;
   Pump();
   while (std::optional<uint64_t> next = NextEvent(target)) {
@@ -94,15 +121,25 @@ void HeadlessHost::Advance(uint64_t milliseconds) {
 }
 
 void HeadlessHost::Wait(std::optional<uint64_t> deadline) {
-  uint64_t limit = deadline.value_or(std::numeric_limits<uint64_t>::max());
-  if (RunStepDueBy(limit)) return;
-  if (deadline) {
-    clock_.Set(*deadline);
+  std::optional<uint64_t> step = NextStep();
+  if (!step && !deadline) {
+    // Nothing scheduled and no timer: nothing can ever arrive. End the waiting loop.
+    starved_ = true;
+    PostQuitMessage(-1);
     return;
   }
-  // Nothing scheduled and no timer: nothing can ever arrive. End the waiting loop.
-  starved_ = true;
-  PostQuitMessage(-1);
+  uint64_t until = std::min(step.value_or(std::numeric_limits<uint64_t>::max()),
+                            deadline.value_or(std::numeric_limits<uint64_t>::max()));
+  if (until > BudgetEnd()) {
+    // Only a timer keeps the loop going (a script's input missed): end it, not hang.
+    clock_.Set(BudgetEnd());
+    timedOut_ = true;
+    RestartBudget();
+    PostQuitMessage(-1);
+    return;
+  }
+  if (RunStepDueBy(until)) return;
+  clock_.Set(until);
 }
 
 void HeadlessHost::MouseMove(Hwnd hwnd, Point client) { HostMouseMove(ClientToScreen(hwnd, client)); }

@@ -4,7 +4,9 @@
 // Advance delivers, in time order, every timer that falls due on the way, each at its due
 // time. Input is given at positions in a window's client area. A loop that waits on the
 // queue (GetMessage) jumps the clock to the next scheduled step or timer; waiting with
-// nothing scheduled ends that loop with WM_QUIT instead of hanging (see Starved).
+// nothing scheduled ends that loop with WM_QUIT instead of hanging (see Starved), and so
+// does waiting longer than the wait budget (see TimedOut).
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,16 +18,18 @@
 
 namespace qor::ui {
 
+// The test's clock. It is moved by the host's thread and may be read from any thread.
 class VirtualClock final : public os::ClockSource {
  public:
   explicit VirtualClock(uint64_t startTicks = 1000) : start_(startTicks), ticks_(startTicks) {}
-  uint64_t Ticks() override { return ticks_; }
+  uint64_t Ticks() override { return ticks_.load(std::memory_order_acquire); }
   os::LocalTime Now() override;  // 8 December 2026, 09:00, plus the ticks since the start
-  void Set(uint64_t ticks) { ticks_ = ticks < ticks_ ? ticks_ : ticks; }
+  // Moves the clock to `ticks`; never back.
+  void Set(uint64_t ticks);
 
  private:
-  uint64_t start_;
-  uint64_t ticks_;
+  const uint64_t start_;
+  std::atomic<uint64_t> ticks_;
 };
 
 class HeadlessHost final : public Host {
@@ -43,7 +47,10 @@ class HeadlessHost final : public Host {
   // now; returns how many messages it dispatched. Stops at WM_QUIT, remembering its code.
   int Pump();
   // Moves the clock on without reading any queue, as a procedure busy for that long does.
-  void Stall(uint64_t milliseconds) { clock_.Set(Now() + milliseconds); }
+  void Stall(uint64_t milliseconds) {
+    clock_.Set(Now() + milliseconds);
+    RestartBudget();
+  }
   // Runs `step` when the clock reaches now + `delay` (inside Advance or a waiting loop).
   void Schedule(uint64_t delay, std::function<void()> step);
 
@@ -61,7 +68,15 @@ class HeadlessHost final : public Host {
   // Characters no key types are left out, and the result is then false.
   bool Type(const std::string& text);
 
+  // How far a loop waiting on the queue may move the clock past the test's last doing (the
+  // host made, Advance, Stall, Pump, a scheduled step run, or this call) before the wait
+  // ends with WM_QUIT and TimedOut() says so: a periodic timer cannot keep a script whose
+  // input missed waiting for ever.
+  static constexpr uint64_t kDefaultWaitBudget = 10 * 60 * 1000;
+  void SetWaitBudget(uint64_t milliseconds);
+
   bool Starved() const { return starved_; }
+  bool TimedOut() const { return timedOut_; }
   bool QuitSeen() const { return quitSeen_; }
   int QuitCode() const { return quitCode_; }
   int Beeps() const { return static_cast<int>(sounds_.size()); }
@@ -83,12 +98,18 @@ class HeadlessHost final : public Host {
   };
   bool RunStepDueBy(uint64_t limit);
   std::optional<uint64_t> NextEvent(uint64_t limit);
+  std::optional<uint64_t> NextStep() const;
+  void RestartBudget() { budgetFrom_ = Now(); }
+  uint64_t BudgetEnd() const;
 
   VirtualClock clock_;
   std::vector<Step> steps_;
   uint64_t stepOrder_ = 0;
   Size screen_{1024, 768};
   bool starved_ = false;
+  bool timedOut_ = false;
+  uint64_t waitBudget_ = kDefaultWaitBudget;
+  uint64_t budgetFrom_ = 0;
   bool quitSeen_ = false;
   int quitCode_ = 0;
   std::vector<uint32_t> sounds_;

@@ -1,5 +1,6 @@
 #include "window/platform/system_controls/button_control.h"
 
+#include <algorithm>
 #include <string>
 
 #include "window/platform/core/focus.h"
@@ -7,10 +8,12 @@
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
+#include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/platform/defaults/default_proc.h"
+#include "window/platform/draw/font.h"
 #include "window/platform/system_controls/button_painter.h"
 #include "window/platform/system_controls/control_support.h"
 
@@ -111,12 +114,40 @@ LResult OnSetState(Hwnd button, WParam pushed) {
   return 0;
 }
 
+// A group box lets the mouse through to what lies beneath, and its parent's painting
+// show through its inside.
+void SetGroupBoxTransparency(Hwnd button) {
+  SetMouseTransparent(button, IsGroupBox(button));
+  uint32_t exStyle = GetWindowExStyle(button) & ~WS_EX_TRANSPARENT;
+  SetWindowExStyle(button, IsGroupBox(button) ? exStyle | WS_EX_TRANSPARENT : exStyle);
+}
+
 LResult OnSetStyle(Hwnd button, WParam type, LParam redraw) {
   uint32_t style = GetWindowStyle(button);
   SetWindowStyle(button, (style & ~BS_TYPEMASK) | (static_cast<uint32_t>(type) & BS_TYPEMASK));
-  SetMouseTransparent(button, IsGroupBox(button));
+  SetGroupBoxTransparency(button);
   if (redraw) RedrawNow(button);
   return 0;
+}
+
+// The top of a group box, as high as its caption's line.
+Rect CaptionStrip(Hwnd button) {
+  Rect strip = GetClientRect(button);
+  TextMetrics metrics;
+  Hdc dc = GetDC(button);
+  SelectControlFont(dc, button);
+  if (dc && GetTextMetrics(dc, &metrics)) strip.bottom = std::min(strip.bottom, metrics.height);
+  ReleaseDC(button, dc);
+  return strip;
+}
+
+// A group box's caption lies on its parent's background: a new one (shorter, say) is
+// drawn after the parent painted the strip it lies in again.
+LResult OnSetText(Hwnd button, WParam wParam, LParam lParam) {
+  if (!IsGroupBox(button) || !GetParent(button)) return *CommonControlMessage(button, WM_SETTEXT, wParam, lParam);
+  LResult stored = DefWindowProc(button, WM_SETTEXT, wParam, lParam);
+  RedrawOnParent(button, CaptionStrip(button));
+  return stored;
 }
 
 // As a mouse click in the top left corner: pressed, released inside, BN_CLICKED.
@@ -135,7 +166,7 @@ LResult OnPaint(Hwnd button) {
     look.isDefault = ButtonType(button) == BS_DEFPUSHBUTTON;
     look.pushed = (state & BST_PUSHED) != 0;
     look.focused = (state & BST_FOCUS) != 0;
-    look.enabled = IsWindowEnabled(button);
+    look.enabled = IsWindowEnabledItself(button);
     if (IsGroupBox(button)) {
       PaintGroupBox(dc, look, AskParentColors(button, dc, WM_CTLCOLORSTATIC));
     } else {
@@ -150,8 +181,10 @@ LResult OnPaint(Hwnd button) {
 LResult ButtonProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
   switch (message) {
     case WM_CREATE:
-      SetMouseTransparent(hwnd, IsGroupBox(hwnd));
+      SetGroupBoxTransparency(hwnd);
       return 0;
+    case WM_SETTEXT:
+      return OnSetText(hwnd, wParam, lParam);
     case WM_GETDLGCODE:
       if (IsGroupBox(hwnd)) return DLGC_STATIC;
       return DLGC_BUTTON | (ButtonType(hwnd) == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);

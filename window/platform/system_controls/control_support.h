@@ -25,8 +25,9 @@ inline constexpr int kControlExtraBytes = 2 * static_cast<int>(sizeof(intptr_t))
 uint32_t ControlState(Hwnd control);
 void SetControlState(Hwnd control, uint32_t state);
 
-// WM_SETFONT: keeps the font (the caller keeps it alive while the control uses it) and
-// redraws when lParam asks for it. WM_GETFONT: the font kept, 0 for the default.
+// WM_SETFONT: keeps the font, sharing it with the caller's FontHandle so that it lives as
+// long as the control uses it (until another font is set or the control is destroyed),
+// and redraws when lParam asks for it. WM_GETFONT: the font kept, 0 for the default.
 LResult SetControlFont(Hwnd control, WParam font, LParam redraw);
 LResult GetControlFont(Hwnd control);
 // Selects the control's font into a context (nothing for the default font).
@@ -44,13 +45,17 @@ BrushHandle AskParentColors(Hwnd control, Hdc dc, uint32_t message);
 
 // Invalidates the whole control and paints it at once.
 void RedrawNow(Hwnd control);
+// Has the parent paint `area` (the control's client coordinates) again, and the control
+// with it, at once: for a control that leaves part of its look to its parent.
+void RedrawOnParent(Hwnd control, const Rect& area);
 
 // Answers WM_PAINT: `paint` draws through a context clipped to the update area, with the
 // control's font selected.
 LResult PaintControl(Hwnd control, const std::function<void(Hdc)>& paint);
 
 // What every control answers alike: a new text is kept and shown at once, the font is
-// kept (WM_SETFONT, WM_GETFONT), and the background is left to the painting
+// kept (WM_SETFONT, WM_GETFONT) and let go with the control (WM_NCDESTROY, which goes
+// on to the default handling), and the background is left to the painting
 // (WM_ERASEBKGND). Nothing for any other message.
 std::optional<LResult> CommonControlMessage(Hwnd control, uint32_t message, WParam wParam, LParam lParam);
 

@@ -18,7 +18,7 @@ namespace {
 LResult OnPaint(Hwnd text) {
   return PaintControl(text, [text](Hdc dc) {
     std::string shown = GetWindowText(text);
-    StaticLook look{GetClientRect(text), shown, GetWindowStyle(text), IsWindowEnabled(text)};
+    StaticLook look{GetClientRect(text), shown, GetWindowStyle(text), IsWindowEnabledItself(text)};
     PaintStatic(dc, look, AskParentColors(text, dc, WM_CTLCOLORSTATIC));
   });
 }

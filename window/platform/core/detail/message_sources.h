@@ -13,5 +13,8 @@ bool NextPaintMessage(ThreadQueue& queue, Msg& msg, Hwnd filter);
 bool NextTimerMessage(ThreadQueue& queue, Msg& msg, Hwnd filter, bool remove);
 // Stops every timer of a window being destroyed.
 void KillWindowTimers(ThreadQueue& queue, Hwnd hwnd);
+// True if the queue runs a timer of the window (null: a thread timer) with that id and
+// procedure: a WM_TIMER naming a procedure is called only when the system made it.
+bool RunsTimerWithProc(ThreadQueue& queue, Hwnd hwnd, uintptr_t id, TimerProc proc);
 
 }  // namespace qor::ui::detail

@@ -7,6 +7,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "os/thread_id.h"
@@ -47,6 +48,9 @@ struct ThreadQueue {
   uintptr_t nextThreadTimerId = 0x7FFF;
   bool quitPosted = false;
   int quitCode = 0;
+  // The thread's visible windows waiting for painting, by handle (parents before their
+  // children). Guarded by the registry lock, not by `mutex`.
+  std::set<uint32_t> invalidWindows;
 
   // Wakes the thread if it waits. Safe from any thread.
   void Notify();
