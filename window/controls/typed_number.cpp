@@ -160,8 +160,12 @@ TypedNumber ReadTypedNumber(const NumberShape& shape, std::string_view typed) {
 }
 
 double NumberValue(const TypedNumber& number, uint8_t typeCode) {
-  double value = std::strtod(number.text.c_str(), nullptr);
   bool integer = IsNumericType(typeCode) && typeCode != rt::kTypeSreal && typeCode != rt::kTypeReal;
+  bool plain = number.text.find('e') == std::string::npos;
+  // The integer part is read from the text itself, as the store reads it: a long run of
+  // nines after the point must not round the value up to the next whole number.
+  if (integer && plain) return std::strtod(number.text.substr(0, number.text.find('.')).c_str(), nullptr);
+  double value = std::strtod(number.text.c_str(), nullptr);
   return integer ? std::trunc(value) : value;
 }
 

@@ -84,6 +84,12 @@ TEST(AcceptCheck, AnInvalidPictureStillFitsNumbersToTheirLimits) {
   EXPECT_EQ(Outcome("\x02", "any text", AcceptTarget{rt::kTypeString, 10}), "store any text");
 }
 
+TEST(AcceptCheck, ALongFractionDoesNotRoundAnIntegerIntoItsLimits) {
+  std::string nines = "." + std::string(70, '9');
+  EXPECT_EQ(Outcome("\x02", nines, kDelaySpin), "refuse at 1");
+  EXPECT_EQ(Outcome("\x02", "1" + nines, kDelaySpin), "store 1" + nines);
+}
+
 TEST(AcceptCheck, DatesAndTimesThatReadAsNoneAreRefused) {
   const AcceptTarget date{rt::kTypeLong, 4};
   EXPECT_EQ(Outcome("D1", "   ", date), "store 0");
