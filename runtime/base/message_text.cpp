@@ -10,13 +10,13 @@
 namespace qor::rt {
 namespace {
 
-struct MessageOverride {
+struct OverrideEntry {
   int32_t code;
   std::string text;
 };
 
-std::forward_list<MessageOverride>& Overrides() {
-  static std::forward_list<MessageOverride> overrides;
+std::forward_list<OverrideEntry>& Overrides() {
+  static std::forward_list<OverrideEntry> overrides;
   return overrides;
 }
 
@@ -25,7 +25,7 @@ std::string Clip(std::string_view text) {
 }
 
 std::optional<std::string> OverrideText(int32_t code) {
-  for (const MessageOverride& o : Overrides())
+  for (const OverrideEntry& o : Overrides())
     if (o.code == code) return o.text;
   return std::nullopt;
 }
@@ -53,15 +53,17 @@ std::string MessageText(int32_t code) {
 }
 
 void SetMessageOverride(int32_t code, std::string_view text) {
-  for (MessageOverride& o : Overrides()) {
+  for (OverrideEntry& o : Overrides()) {
     if (o.code == code) {
       o.text = Clip(text);
       return;
     }
   }
-  Overrides().push_front(MessageOverride{code, Clip(text)});
+  Overrides().push_front(OverrideEntry{code, Clip(text)});
 }
 
 void ClearMessageOverrides() { Overrides().clear(); }
+
+std::optional<std::string> MessageOverride(int32_t code) { return OverrideText(code); }
 
 }  // namespace qor::rt

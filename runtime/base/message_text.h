@@ -2,6 +2,7 @@
 // Message texts of the numbered errors: overrides first (set from the environment
 // file), then the program's string resource whose identifier is the code.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,7 @@ std::string MessageText(int32_t code);
 // code replaces the first. Texts longer than 255 characters are cut there.
 void SetMessageOverride(int32_t code, std::string_view text);
 void ClearMessageOverrides();
+// The override of one code, read straight from the list (none when there is none).
+std::optional<std::string> MessageOverride(int32_t code);
 
 }  // namespace qor::rt

@@ -62,6 +62,14 @@ TEST_F(ErrorStateTest, OverridesReplaceTextsEverywhere) {
   EXPECT_EQ(MessageText(2), "File Not Found");
 }
 
+TEST_F(ErrorStateTest, AnOverrideReadsStraightFromTheListWithoutTheUnknownText) {
+  EXPECT_EQ(MessageOverride(32513), std::nullopt);
+  SetMessageOverride(32513, "&Ja");
+  EXPECT_EQ(MessageOverride(32513), "&Ja");
+  ClearMessageOverrides();
+  EXPECT_EQ(MessageOverride(32513), std::nullopt);
+}
+
 TEST_F(ErrorStateTest, MessageTextsAreCutAt255Characters) {
   SetMessageOverride(7, std::string(400, 'x'));
   EXPECT_EQ(MessageText(7).size(), kMessageTextLimit);

@@ -132,5 +132,12 @@ TEST(RuntimeFlagsTest, ActiveFromTheStartAndNotHalted) {
   EXPECT_FALSE(Halted());
 }
 
+TEST(RuntimeFlagsTest, TheFlagWordStartsAtZeroWithEverySettingOff) {
+  EXPECT_EQ(RuntimeFlagWord(), 0u);
+  SetRuntimeFlagWord(kNewLookFlag | kAlternativeCaptionFlag);
+  EXPECT_EQ(RuntimeFlagWord(), 0x0Au);
+  SetRuntimeFlagWord(0);
+}
+
 }  // namespace
 }  // namespace qor::rt
