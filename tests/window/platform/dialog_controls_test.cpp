@@ -75,6 +75,21 @@ TEST_F(SystemDialogs, AMouseClickOnAButtonEndsTheDialog) {
   EXPECT_EQ(Run(), IDCANCEL);
 }
 
+// A procedure that puts the focus on Cancel itself and answers WM_INITDIALOG with 0.
+intptr_t FocusOnCancel(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam) {
+  if (message != WM_INITDIALOG) return EndOnCommand(hwnd, message, wParam, lParam);
+  SetFocus(GetDlgItem(hwnd, IDCANCEL));
+  return 0;
+}
+
+TEST_F(SystemDialogs, AZeroAnswerToInitDialogKeepsTheFocusTheProcedurePlaced) {
+  std::string focus;
+  host.Schedule(10, [&] { focus = GetWindowText(GetFocus()); });
+  host.Schedule(20, [&] { host.Press(VK_RETURN); });
+  EXPECT_EQ(DialogBoxIndirectParam(nullptr, MessageLike(), owner, FocusOnCancel, 0), IDCANCEL);
+  EXPECT_EQ(focus, "Cancel");
+}
+
 TEST_F(SystemDialogs, TheDialogIsGreyWithAnActiveCaptionAndNoIcon) {
   Hwnd dialog;
   CaptionLayout layout;

@@ -30,6 +30,9 @@ class Host {
   // safe to call there (writing to a pipe is).
   virtual void Wake() = 0;
 
+  // Whether windows are seen and answered by someone: a host without a display (the
+  // built-in one) says no, and whoever would ask a question takes its default answer.
+  virtual bool HasDisplay() const { return false; }
   virtual Size ScreenSize() { return {1024, 768}; }
   // Something about a window that a display would show has changed.
   virtual void WindowChanged(Hwnd, WindowChange) {}

@@ -91,9 +91,9 @@ Hwnd MakeDialog(os::ModuleHandle module, const DialogTemplate& dialog, Hwnd owne
     return Hwnd{};
   }
   Hwnd first = GetNextDlgTabItem(hwnd, Hwnd{}, false);
-  if (SendMessage(hwnd, WM_INITDIALOG, first.AsParam(), param) && first) {
-    detail::UpdateDialog(hwnd, [&](DialogState& s) { s.savedFocus = first; });
-  }
+  // A zero answer says the procedure placed the focus itself; it keeps that place.
+  Hwnd focus = SendMessage(hwnd, WM_INITDIALOG, first.AsParam(), param) ? first : GetFocus();
+  if (focus && IsChild(hwnd, focus)) detail::UpdateDialog(hwnd, [&](DialogState& s) { s.savedFocus = focus; });
   return IsWindow(hwnd) ? hwnd : Hwnd{};
 }
 

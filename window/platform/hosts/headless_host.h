@@ -87,6 +87,8 @@ class HeadlessHost final : public Host {
   // Host
   void Wait(std::optional<uint64_t> deadline) override;
   void Wake() override {}
+  // A test answers its windows through scripted input.
+  bool HasDisplay() const override { return true; }
   Size ScreenSize() override { return screen_; }
   void Beep(uint32_t sound) override { sounds_.push_back(sound); }
 

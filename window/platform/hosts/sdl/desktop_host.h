@@ -50,6 +50,7 @@ class DesktopHost final : public Host {
   // Host
   void Wait(std::optional<uint64_t> deadline) override;
   void Wake() override { wake_.Wake(); }
+  bool HasDisplay() const override { return true; }
   Size ScreenSize() override;
   void WindowChanged(Hwnd hwnd, WindowChange change) override;
   void CursorChanged(CursorHandle cursor) override;
