@@ -1,8 +1,8 @@
 #pragma once
 // How the runtime shows its own boxes (the run-time error report, HALT's message,
 // the interface version check). The window runtime installs a service once it is
-// set up; until then, and whenever the service has no display, the runtime writes
-// the text to standard error and takes the box's default answer.
+// set up; the text goes to standard error as well, and until then, or whenever the
+// service has no display, the runtime takes the box's default answer.
 #include <cstdint>
 #include <string_view>
 
@@ -38,8 +38,13 @@ class UiService {
 void InstallUiService(UiService* service);
 UiService* InstalledUiService();
 
-// Shows the box through the service when one with a display is installed; otherwise
-// writes "<title>: <consoleText>" to standard error and returns the default button.
+// Writes "<title>: <text>" and a line end to standard error, each CR LF of the text
+// as one line end.
+void WriteTitledText(std::string_view title, std::string_view text);
+
+// Writes "<title>: <consoleText>" to standard error, then shows the box through the
+// service when one with a display is installed and returns its answer; without one the
+// default button is the answer.
 uint32_t ShowRuntimeBox(const BoxRequest& request, std::string_view consoleText);
 
 }  // namespace qor::rt

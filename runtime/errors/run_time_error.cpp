@@ -33,12 +33,25 @@ std::string ReportText(int32_t code, const char* additionalText) {
   return report;
 }
 
+// A run-time error raised while the report is up (from the box's own message loop)
+// shows no second box: it is written to standard error and the process ends with 2.
+bool reportShowing = false;
+
 // Shows the report and asks whether to stop for a debugger. Without a display the
 // answer is No, the orderly path.
 void ShowReport(const std::string& report) {
+  if (reportShowing) {
+    WriteTitledText(kReportTitle, report);
+    CloseAllFiles();
+    SetHalted(true);
+    Exit(2);
+  }
   std::string boxText = report + kReportQuestion;
   BoxRequest request{boxText, kReportTitle, BoxIcon::Stop, kBoxYes | kBoxNo, kBoxNo};
-  if (ShowRuntimeBox(request, report) == kBoxYes) os::BreakIntoDebugger();
+  reportShowing = true;
+  uint32_t answer = ShowRuntimeBox(request, report);
+  reportShowing = false;
+  if (answer == kBoxYes) os::BreakIntoDebugger();
 }
 
 }  // namespace

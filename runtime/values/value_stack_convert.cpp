@@ -55,6 +55,15 @@ void StrPopIntoDecimal() {
   ReleaseValueEntry(e);
 }
 
+std::string StrPopString() {
+  if (StrCount() == 0) return std::string();
+  ValueEntry e = StrTakeTop();
+  CountedText t = TextOf(e);
+  std::string text(t.text, static_cast<std::size_t>(t.length));
+  ReleaseValueEntry(e);
+  return text;
+}
+
 int32_t StrPopAsLong() {
   StrPopIntoDecimal();
   return DecPopLong();

@@ -1,7 +1,8 @@
 #pragma once
 // Numbers through the value stack: pushing LONG, REAL and BOOL as text, and popping
-// a text as a decimal, LONG, REAL or truth value.
+// a text as a decimal, LONG, REAL, truth value or a copy of its characters.
 #include <cstdint>
+#include <string>
 
 namespace qor::rt {
 
@@ -20,5 +21,7 @@ int32_t StrPopAsLong();
 double StrPopIntoReal();
 // 1 if anything but blanks is left after removing trailing blanks, else 0.
 int32_t StrPopAsTruth();
+// A copy of the text, as it is (blanks kept); empty when the stack is empty.
+std::string StrPopString();
 
 }  // namespace qor::rt

@@ -77,7 +77,7 @@ class RecordingDisplay : public UiService {
   }
 };
 
-TEST(UiServiceTest, WithoutADisplayTheTextGoesToStandardError) {
+TEST(UiServiceTest, TheTextGoesToStandardErrorAndToTheBoxWhenThereIsADisplay) {
   BoxRequest request{"box text", "Title", BoxIcon::Stop, kBoxYes | kBoxNo, kBoxNo};
   testing::internal::CaptureStderr();
   EXPECT_EQ(ShowRuntimeBox(request, "console text"), kBoxNo);
@@ -85,8 +85,10 @@ TEST(UiServiceTest, WithoutADisplayTheTextGoesToStandardError) {
 
   RecordingDisplay display;
   InstallUiService(&display);
+  testing::internal::CaptureStderr();
   EXPECT_EQ(ShowRuntimeBox(request, "console text"), kBoxYes);
   EXPECT_EQ(display.seen, "Title|box text");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Title: console text\n");  // and the box shows
   display.display = false;
   display.seen.clear();
   testing::internal::CaptureStderr();

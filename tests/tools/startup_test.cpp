@@ -66,7 +66,9 @@ TEST(StartupProcessTest, LanguageTrapsRaiseTheirErrors) {
 }
 
 TEST(StartupProcessTest, ReportBoxAsksAndNoTakesTheOrderlyPath) {
-  ExpectEndAfterMain(Probe({"error", "501", "String Stack Error"}, {"PROBE_ANSWER=no"}), 2, "",
+  // The report goes to standard error as well when a box shows it.
+  ExpectEndAfterMain(Probe({"error", "501", "String Stack Error"}, {"PROBE_ANSWER=no"}), 2,
+                     "Runtime error: Internal error 01 : String Stack Error\n",
                      "box title=Runtime error buttons=6 default=4 text=Internal error 01 : "
                      "String Stack Error\nDo you want to GPF?\n",
                      501);
@@ -90,6 +92,7 @@ TEST(StartupProcessTest, HaltShowsItsMessageAndExitsWithItsCode) {
   EXPECT_EQ(boxed.exitCode, 0);
   EXPECT_NE(boxed.out.find("box title=Halt buttons=1 default=1 text=framework gave up\n"),
             std::string::npos);
+  EXPECT_EQ(boxed.err, "Halt: framework gave up\n");
 }
 
 TEST(StartupProcessTest, HaltTakesItsMessageFromTheValueStack) {
