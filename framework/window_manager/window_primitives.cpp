@@ -1,0 +1,46 @@
+#include "framework/window_manager/window_primitives.h"
+
+#include "runtime/bindings/bindings.h"
+#include "window/accept/accept.h"
+#include "window/accept/select_control.h"
+#include "window/events/event_queries.h"
+#include "window/events/post_event.h"
+#include "window/platform/core/input.h"
+
+namespace qor::fw {
+
+uint32_t RuntimeWindowPrimitives::CurrentEvent() { return win::CurrentEvent(); }
+int32_t RuntimeWindowPrimitives::EventControl() { return win::EventControl(); }
+int32_t RuntimeWindowPrimitives::AcceptedControl() { return win::AcceptedControl(); }
+int32_t RuntimeWindowPrimitives::FocusControl() { return win::FocusControl(); }
+uint32_t RuntimeWindowPrimitives::EventKeyCode() { return win::EventKeyCode(); }
+void RuntimeWindowPrimitives::SetEventKeyCode(uint32_t keyCode) { win::SetEventKeyCode(keyCode); }
+void RuntimeWindowPrimitives::PostEvent(uint32_t code, int32_t control) { win::PostEvent(code, control); }
+void RuntimeWindowPrimitives::SelectControl(int32_t control) { win::SelectControl(control); }
+
+// The window runtime has no public call yet to show one control or read a control
+// property; until the controls and their properties land these do nothing and read 0.
+void RuntimeWindowPrimitives::DisplayControl(int32_t /*control*/) {}
+int32_t RuntimeWindowPrimitives::ReadProperty(int32_t /*control*/, uint32_t /*property*/) { return 0; }
+
+void RuntimeWindowPrimitives::DisplayAll() {
+  if (win::Window* window = win::TargetWindow()) win::RefreshChangedControls(*window);
+}
+
+void RuntimeWindowPrimitives::Beep(uint32_t sound) { ui::MessageBeep(sound); }
+
+void RuntimeWindowPrimitives::Accept(const std::function<TurnOutcome()>& body) {
+  win::Accept([&body] {
+    switch (body()) {
+      case TurnOutcome::Leave: return win::kTurnLeave;
+      case TurnOutcome::SkipDefault: return win::kTurnNoDefault;
+      case TurnOutcome::Proceed: break;
+    }
+    return win::kTurnDone;
+  });
+}
+
+void RuntimeWindowPrimitives::PushScope(int32_t argument) { rt::PushScope(argument); }
+void RuntimeWindowPrimitives::PopScope() { rt::PopScope(); }
+
+}  // namespace qor::fw

@@ -1,0 +1,79 @@
+#include "tests/framework/window_manager/fake_window_primitives.h"
+
+#include <cstdio>
+
+#include "window/events/event_codes.h"
+
+namespace qor::fw::testing {
+
+std::string Describe(const ScriptedEvent& event) {
+  std::string text = win::EventName(event.code);
+  if (event.control != 0) text += " control " + std::to_string(event.control);
+  return text;
+}
+
+int32_t FakeWindowPrimitives::AcceptedControl() {
+  return current_.code == win::event::Accepted ? current_.control : 0;
+}
+
+void FakeWindowPrimitives::SetEventKeyCode(uint32_t keyCode) {
+  current_.keyCode = keyCode;
+  log.push_back("set key code " + std::to_string(keyCode));
+}
+
+void FakeWindowPrimitives::PostEvent(uint32_t code, int32_t control) {
+  script.push_back({code, control, 0});
+  log.push_back("post " + Describe({code, control, 0}));
+}
+
+void FakeWindowPrimitives::SelectControl(int32_t control) {
+  log.push_back("select " + std::to_string(control));
+}
+
+void FakeWindowPrimitives::DisplayControl(int32_t control) {
+  log.push_back("display " + std::to_string(control));
+}
+
+void FakeWindowPrimitives::DisplayAll() { log.push_back("display all"); }
+
+int32_t FakeWindowPrimitives::ReadProperty(int32_t control, uint32_t property) {
+  char text[64];
+  std::snprintf(text, sizeof text, "read property %Xh of %d", property, control);
+  log.push_back(text);
+  return control != 0 ? typeOfEveryControl : 0;
+}
+
+void FakeWindowPrimitives::Beep(uint32_t sound) { log.push_back("beep " + std::to_string(sound)); }
+
+void FakeWindowPrimitives::Accept(const std::function<TurnOutcome()>& body) {
+  log.push_back("accept loop");
+  while (!script.empty()) {
+    current_ = script.front();
+    script.pop_front();
+    log.push_back("event " + Describe(current_));
+    const TurnOutcome outcome = body();
+    if (outcome == TurnOutcome::Leave) {
+      log.push_back("leave loop");
+      return;
+    }
+    if (outcome == TurnOutcome::SkipDefault) {
+      log.push_back("no default action");
+    } else if (current_.code == win::event::CloseWindow) {
+      log.push_back("window closed");
+      return;
+    }
+  }
+  log.push_back("script ended");
+}
+
+void FakeWindowPrimitives::PushScope(int32_t argument) {
+  ++scopeDepth;
+  log.push_back("push scope " + std::to_string(argument));
+}
+
+void FakeWindowPrimitives::PopScope() {
+  --scopeDepth;
+  log.push_back("pop scope");
+}
+
+}  // namespace qor::fw::testing

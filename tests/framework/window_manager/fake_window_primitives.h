@@ -1,0 +1,55 @@
+#pragma once
+// A stand-in for the window runtime: events come from a script (and from the manager's
+// own posts, queued behind it), and every call the manager makes is one line of a log.
+// The loop ends after a turn that leaves it, after a CloseWindow whose default action is
+// not skipped (the window closes), or when the script runs out.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/window_manager/window_primitives.h"
+
+namespace qor::fw::testing {
+
+struct ScriptedEvent {
+  uint32_t code = 0;
+  int32_t control = 0;
+  uint32_t keyCode = 0;
+};
+
+class FakeWindowPrimitives : public WindowPrimitives {
+ public:
+  std::vector<std::string> log;
+  std::deque<ScriptedEvent> script;
+  int32_t focus = 0;
+  int32_t typeOfEveryControl = 0;
+  int32_t scopeDepth = 0;
+
+  uint32_t CurrentEvent() override { return current_.code; }
+  int32_t EventControl() override { return current_.control; }
+  int32_t AcceptedControl() override;
+  int32_t FocusControl() override { return focus; }
+  uint32_t EventKeyCode() override { return current_.keyCode; }
+  void SetEventKeyCode(uint32_t keyCode) override;
+  void PostEvent(uint32_t code, int32_t control) override;
+  void SelectControl(int32_t control) override;
+  void DisplayControl(int32_t control) override;
+  void DisplayAll() override;
+  int32_t ReadProperty(int32_t control, uint32_t property) override;
+  void Beep(uint32_t sound) override;
+  void Accept(const std::function<TurnOutcome()>& body) override;
+  void PushScope(int32_t argument) override;
+  void PopScope() override;
+
+  void SetCurrent(const ScriptedEvent& event) { current_ = event; }
+
+ private:
+  ScriptedEvent current_;
+};
+
+// "EVENT:Accepted control 5" and the like.
+std::string Describe(const ScriptedEvent& event);
+
+}  // namespace qor::fw::testing
