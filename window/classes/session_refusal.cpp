@@ -1,15 +1,15 @@
 #include "window/classes/session_refusal.h"
 
-#include "runtime/base/ui_service.h"
 #include "os/module.h"
+#include "runtime/base/flags.h"
+#include "runtime/base/ui_service.h"
 #include "window/platform/core/window_geometry.h"
 
 namespace qor::win {
 namespace {
 
-// Bit 3 of the runtime's flag word: use the alternative caption. The flag word is not
-// part of the runtime yet, so it reads as 0.
-bool AlternativeCaptionWanted() { return false; }
+// Bit 3 of the runtime's flag word: use the alternative caption.
+bool AlternativeCaptionWanted() { return (rt::RuntimeFlagWord() & rt::kAlternativeCaptionFlag) != 0; }
 
 std::string BaseName(const std::string& path) {
   std::string name = path.substr(path.find_last_of('/') + 1);

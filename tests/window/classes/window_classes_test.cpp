@@ -2,6 +2,7 @@
 // refusal of a session's end.
 #include <gtest/gtest.h>
 
+#include "runtime/base/flags.h"
 #include "runtime/base/ui_service.h"
 #include "tests/window/support/runtime_fixture.h"
 #include "window/classes/application_icon.h"
@@ -12,16 +13,16 @@
 #include "window/classes/window_lookup.h"
 #include "window/controls/control.h"
 #include "window/events/runtime_messages.h"
-#include "window/platform/resources/cursor.h"
-#include "window/platform/defaults/default_proc.h"
-#include "window/platform/resources/icon.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/properties.h"
 #include "window/platform/core/session.h"
-#include "window/platform/resources/stock_icons.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_class.h"
+#include "window/platform/defaults/default_proc.h"
+#include "window/platform/resources/cursor.h"
+#include "window/platform/resources/icon.h"
+#include "window/platform/resources/stock_icons.h"
 #include "window/set_up_window_runtime.h"
 #include "window/windows/window_lifecycle.h"
 
@@ -175,6 +176,14 @@ TEST_F(WindowClasses, EveryRequestToEndTheSessionIsRefusedWithTheBox) {
   std::string box = "test_window_classes|Application still active.\n\nQuit the application before quitting Windows.|" +
                     std::to_string(static_cast<int>(rt::BoxIcon::Exclamation)) + "|1|system-modal";
   EXPECT_EQ(ui.boxes, (Seq{box, box}));
+  EXPECT_EQ(SessionRefusalCaption(), "test_window_classes");
+}
+
+TEST_F(WindowClasses, BitThreeOfTheFlagWordGivesTheRefusalItsAlternativeCaption) {
+  rt::SetRuntimeFlagWord(rt::kAlternativeCaptionFlag);
+  std::string alternative = SessionRefusalCaption();
+  rt::SetRuntimeFlagWord(0);
+  EXPECT_EQ(alternative, "Tessary 5");
   EXPECT_EQ(SessionRefusalCaption(), "test_window_classes");
 }
 
