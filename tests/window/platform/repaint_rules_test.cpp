@@ -31,7 +31,7 @@ class Repainting : public PlatformTest {
     WindowClass white{kWhiteClass, RecorderProc};
     white.background = GetSysColorBrush(COLOR_WINDOW);
     ASSERT_TRUE(RegisterClass(white));
-    Log().react = [this](Hwnd hwnd, uint32_t m, WParam, LParam) -> std::optional<LResult> {
+    Log().react = [](Hwnd hwnd, uint32_t m, WParam, LParam) -> std::optional<LResult> {
       if (m != WM_PAINT || GetParent(hwnd) == Hwnd{}) return std::nullopt;
       PaintStruct paint;
       Hdc dc = BeginPaint(hwnd, &paint);
