@@ -6,10 +6,9 @@
 // Exit code 0 on success; 1 with "file:line: message" on standard error when the source
 // is wrong; 2 for a usage error.
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
+#include "tools/common/tool_files.h"
 #include "tools/msgtablec/message_source.h"
 
 namespace {
@@ -19,21 +18,6 @@ using namespace qor;
 int Usage() {
   std::fprintf(stderr, "usage: msgtablec --cpp OUT.cpp --header HEADER [--raw OUT.bin] SOURCE\n");
   return 2;
-}
-
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
-}
-
-bool WriteFile(const std::string& path, const void* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-  return static_cast<bool>(out);
 }
 
 std::string CppFile(const std::string& source, const std::string& header, const std::string& function,
@@ -64,7 +48,7 @@ int main(int argc, char** argv) {
   }
   if (cppPath.empty() || header.empty() || sourcePath.empty()) return Usage();
   std::string text;
-  if (!ReadFile(sourcePath, text)) {
+  if (!tool::ReadWholeFile(sourcePath, text)) {
     std::fprintf(stderr, "msgtablec: cannot read %s\n", sourcePath.c_str());
     return 1;
   }
@@ -76,7 +60,9 @@ int main(int argc, char** argv) {
   std::vector<uint8_t> bytes = *fw::PackMessageTable(source.definitions);
   std::string name = sourcePath.substr(sourcePath.find_last_of('/') + 1);
   std::string cpp = CppFile(name, header, source.tableName, bytes);
-  if (!WriteFile(cppPath, cpp.data(), cpp.size()) || (!rawPath.empty() && !WriteFile(rawPath, bytes.data(), bytes.size()))) {
+  bool written = tool::WriteWholeFile(cppPath, cpp.data(), cpp.size()) &&
+                 (rawPath.empty() || tool::WriteWholeFile(rawPath, bytes.data(), bytes.size()));
+  if (!written) {
     std::fprintf(stderr, "msgtablec: cannot write the output\n");
     return 1;
   }

@@ -7,12 +7,11 @@
 // Exit code 0 on success; 1 with "file:line: message" on standard error when a source
 // is wrong; 2 for a usage error.
 #include <cstdio>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tools/common/tool_files.h"
 #include "tools/windefc/source_parser.h"
 #include "window/definition/encode.h"
 #include "window/definition/layout.h"
@@ -34,24 +33,9 @@ int Usage() {
   return 2;
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  text = content.str();
-  return true;
-}
-
-bool WriteFile(const std::string& path, const void* data, size_t size) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-  return static_cast<bool>(out);
-}
-
 bool Compile(const std::string& path, Compiled& compiled) {
   std::string text;
-  if (!ReadFile(path, text)) {
+  if (!tool::ReadWholeFile(path, text)) {
     std::fprintf(stderr, "windefc: cannot read %s\n", path.c_str());
     return false;
   }
@@ -116,13 +100,13 @@ int main(int argc, char** argv) {
   }
   for (const Compiled& compiled : definitions) {
     std::string path = rawDir + "/" + compiled.resourceName + ".dabdump";
-    if (!rawDir.empty() && !WriteFile(path, compiled.bytes.data(), compiled.bytes.size())) {
+    if (!rawDir.empty() && !tool::WriteWholeFile(path, compiled.bytes.data(), compiled.bytes.size())) {
       std::fprintf(stderr, "windefc: cannot write %s\n", path.c_str());
       return 1;
     }
   }
   std::string cpp = CppFile(definitions);
-  if (!WriteFile(cppPath, cpp.data(), cpp.size())) {
+  if (!tool::WriteWholeFile(cppPath, cpp.data(), cpp.size())) {
     std::fprintf(stderr, "windefc: cannot write %s\n", cppPath.c_str());
     return 1;
   }
