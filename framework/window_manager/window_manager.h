@@ -11,12 +11,19 @@
 #include <utility>
 #include <vector>
 
+#include "framework/window_manager/field_history.h"
 #include "framework/window_manager/file_drop.h"
 #include "framework/window_manager/list_object.h"
 #include "framework/window_manager/message_raiser.h"
+#include "framework/window_manager/primary_relation.h"
+#include "framework/window_manager/record_file.h"
+#include "framework/window_manager/resizer.h"
+#include "framework/window_manager/translator.h"
 #include "framework/window_manager/window_primitives.h"
 
 namespace qor::fw {
+
+class ToolbarDispatcher;
 
 // Handler results; the same numbers are the error manager's severities.
 inline constexpr uint8_t kLevelQuiet = 0;   // go on normally
@@ -28,10 +35,26 @@ inline constexpr uint8_t kResponseNone = 0;
 inline constexpr uint8_t kResponseCompleted = 1;
 inline constexpr uint8_t kResponseCancelled = 2;
 
+// LASTINSERTEDPOSITION: a fixed, blank-padded text.
+inline constexpr size_t kLastInsertedPositionSize = 512;
+
+// The request a procedure was called with.
+inline constexpr uint8_t kRequestNone = 0;
+inline constexpr uint8_t kRequestInsert = 1;
+inline constexpr uint8_t kRequestChange = 2;
+inline constexpr uint8_t kRequestDelete = 3;
+
 // A registered response button: accepting `control` ends the procedure with `action`.
 struct ResponseButton {
   int32_t control = 0;
   uint8_t action = 0;
+};
+
+// Another file of a record form, whose record buffer is saved when the form starts and
+// put back when it adds another record.
+struct FormFile {
+  RecordFile* file = nullptr;
+  uint16_t snapshot = 0;
 };
 
 class WindowManager {
@@ -70,6 +93,13 @@ class WindowManager {
   void AddFileDrop(FileDrop& drop);
   void AddResponseButton(int32_t control, uint8_t action);
   void SetMessageRaiser(MessageRaiser raiser) { raiseMessage_ = std::move(raiser); }
+  void SetMessageShower(MessageShower shower) { showMessage_ = std::move(shower); }
+  // The record form's collaborators (a plain window has none).
+  void SetPrimary(PrimaryRelation* primary) { primary_ = primary; }
+  void AddFile(RecordFile& file);
+  void AddHistoryField(int32_t control, std::span<uint8_t> value);
+  void SetTranslator(Translator* translator) { translator_ = translator; }
+  void SetResizer(Resizer* resizer) { resize_ = resizer; }
 
   uint8_t Response() const { return response_; }
   bool Dead() const { return dead_ != 0; }
@@ -77,6 +107,9 @@ class WindowManager {
  protected:
   WindowPrimitives& window_;
   uint8_t RaiseMessage(uint16_t messageId) { return raiseMessage_ ? raiseMessage_(messageId) : 0; }
+  uint32_t ShowMessage(uint16_t messageId, uint32_t buttons, uint32_t defaultButton) {
+    return showMessage_ ? showMessage_(messageId, buttons, defaultButton) : 0;
+  }
 
   // The fields of the class, in their record's order.
   uint8_t autoRefresh_ = 0;
@@ -88,9 +121,11 @@ class WindowManager {
   uint8_t changeAction_ = 0;
   uint8_t dead_ = 0;
   uint8_t deleteAction_ = 0;
+  std::optional<std::vector<FormFile>> files_;
   int32_t firstField_ = 0;
   uint8_t forcedReset_ = 0;
   uint8_t resetOnGainFocus_ = 0;
+  std::optional<std::vector<HistoryField>> history_;
   int32_t historyKey_ = 0;
   uint8_t inited_ = 0;  // bit 0: first-open set-up done; bit 1: first Sized seen
   uint8_t insertAction_ = 0;
@@ -98,9 +133,14 @@ class WindowManager {
   int32_t okControl_ = 0;
   uint8_t opened_ = 0;
   uint8_t originalRequest_ = 0;
+  PrimaryRelation* primary_ = nullptr;
   uint8_t request_ = 0;
+  Resizer* resize_ = nullptr;
   uint8_t response_ = kResponseNone;
   uint16_t saved_ = 0;
+  Translator* translator_ = nullptr;
+  ToolbarDispatcher* toolbar_ = nullptr;
+  int32_t* vcrRequest_ = nullptr;  // the pending navigation request; null: none held
 
  private:
   // The registered collaborators; empty before Init and after Shutdown.
@@ -108,10 +148,21 @@ class WindowManager {
   std::span<FileDrop* const> FileDrops() const;
   std::span<const ResponseButton> Buttons() const;
   void PostCompletion();
+  // The record form's paths.
+  uint8_t RefuseRequestWithoutPrimary();
+  uint8_t AskSaveBeforeClosing();
+  uint8_t CompleteInsert();
+  uint8_t AddAnotherRecord();
+  uint8_t CompleteChange();
+  uint8_t CompleteDelete();
+  void StayInForm();
+  void RememberFieldHistory();
+  void ReleaseFormSnapshots();
   void UndoInit();
   void ReleaseCollaborators();
 
   MessageRaiser raiseMessage_;
+  MessageShower showMessage_;
   bool scopePushed_ = false;  // the binding scope of the latest Init is still pushed
 };
 

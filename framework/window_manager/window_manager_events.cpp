@@ -79,6 +79,7 @@ uint8_t WindowManager::HandleWindowEvent() {
 }
 
 void WindowManager::FirstOpen() {
+  if (translator_) translator_->TranslateWindow(0);
   ResetWindow(0);
   inited_ |= kInitedFirstOpen;
 }
@@ -135,21 +136,8 @@ void WindowManager::SetResponse(uint8_t response) {
   window_.PostEvent(win::event::CloseWindow, 0);
 }
 
-void WindowManager::SetAlertKeys() {
-  for (ListObject* list : Lists()) list->RegisterAlertKeys();
-}
-
 void WindowManager::UpdateLists() {
   for (ListObject* list : Lists()) list->UpdateFromScreen();
 }
-
-// No field history is kept yet, so there is nothing to put back.
-void WindowManager::RestoreFieldHistory(int32_t /*control*/) {}
-
-// The record-form paths need a primary relation, which no procedure registers yet: a
-// plain window completes and closes without them.
-uint8_t WindowManager::PrepareRequest() { return kLevelQuiet; }
-uint8_t WindowManager::HandleCompleted() { return kLevelQuiet; }
-uint8_t WindowManager::HandleCloseRequest() { return kLevelQuiet; }
 
 }  // namespace qor::fw

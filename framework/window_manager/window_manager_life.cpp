@@ -4,7 +4,6 @@
 namespace qor::fw {
 
 namespace {
-constexpr size_t kLastInsertedPositionSize = 512;
 // Key codes a procedure must not inherit from the event that started it.
 constexpr uint32_t kStaleKeyCodes[] = {2, 130};
 
@@ -72,6 +71,18 @@ void WindowManager::UndoInit() {
 void WindowManager::ReleaseCollaborators() {
   for (ListObject* list : Lists()) list->Release();
   for (FileDrop* drop : FileDrops()) drop->Release();
+  history_.reset();
+  ReleaseFormSnapshots();
+  if (resize_) resize_->Remove();
+}
+
+// Snapshots the form took are released without copying anything back.
+void WindowManager::ReleaseFormSnapshots() {
+  if (files_) {
+    for (FormFile& other : *files_) other.file->RestoreSnapshot(other.snapshot, false);
+    files_.reset();
+  }
+  if (primary_) primary_->File().RestoreSnapshot(saved_, false);
 }
 
 std::span<ListObject* const> WindowManager::Lists() const {
@@ -99,6 +110,16 @@ void WindowManager::AddFileDrop(FileDrop& drop) {
 
 void WindowManager::AddResponseButton(int32_t control, uint8_t action) {
   if (buttons_) buttons_->push_back({control, action});
+}
+
+void WindowManager::AddFile(RecordFile& file) {
+  if (!files_) files_.emplace();
+  files_->push_back({&file, 0});
+}
+
+void WindowManager::AddHistoryField(int32_t control, std::span<uint8_t> value) {
+  if (!history_) history_.emplace();
+  history_->push_back({value, std::vector<uint8_t>(value.begin(), value.end()), control});
 }
 
 }  // namespace qor::fw

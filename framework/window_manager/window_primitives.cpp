@@ -3,6 +3,7 @@
 #include "runtime/bindings/bindings.h"
 #include "window/accept/accept.h"
 #include "window/accept/select_control.h"
+#include "window/classes/icon_names.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
 #include "window/platform/core/input.h"
@@ -22,12 +23,27 @@ void RuntimeWindowPrimitives::SelectControl(int32_t control) { win::SelectContro
 // property; until the controls and their properties land these do nothing and read 0.
 void RuntimeWindowPrimitives::DisplayControl(int32_t /*control*/) {}
 int32_t RuntimeWindowPrimitives::ReadProperty(int32_t /*control*/, uint32_t /*property*/) { return 0; }
+// The alert keys of a control are property 0x7D06, index 255 the key a window manager
+// adds; the window runtime does not keep alert keys yet.
+void RuntimeWindowPrimitives::SetAlertKey(int32_t /*control*/, int32_t /*keyCode*/) {}
 
 void RuntimeWindowPrimitives::DisplayAll() {
   if (win::Window* window = win::TargetWindow()) win::RefreshChangedControls(*window);
 }
 
 void RuntimeWindowPrimitives::Beep(uint32_t sound) { ui::MessageBeep(sound); }
+
+void RuntimeWindowPrimitives::ShowCursor(std::string_view name) {
+  ui::CursorHandle previous = ui::SetCursor(win::CursorOrArrow(name));
+  if (!cursorShown_) previousCursor_ = previous;
+  cursorShown_ = true;
+}
+
+void RuntimeWindowPrimitives::RestoreCursor() {
+  if (!cursorShown_) return;
+  ui::SetCursor(previousCursor_);
+  cursorShown_ = false;
+}
 
 void RuntimeWindowPrimitives::Accept(const std::function<TurnOutcome()>& body) {
   win::Accept([&body] {

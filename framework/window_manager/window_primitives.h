@@ -4,6 +4,9 @@
 // forwards to the real window runtime and the expression-binding scopes.
 #include <cstdint>
 #include <functional>
+#include <string_view>
+
+#include "window/platform/core/types.h"
 
 namespace qor::fw {
 
@@ -30,7 +33,12 @@ class WindowPrimitives {
   virtual void DisplayAll() = 0;
   // Control 0 names the window itself.
   virtual int32_t ReadProperty(int32_t control, uint32_t property) = 0;
+  // Makes `keyCode` raise EVENT:AlertKey while `control` has the focus.
+  virtual void SetAlertKey(int32_t control, int32_t keyCode) = 0;
   virtual void Beep(uint32_t sound) = 0;
+  // Shows the cursor of that name (see the icon and cursor names) until restored.
+  virtual void ShowCursor(std::string_view name) = 0;
+  virtual void RestoreCursor() = 0;
 
   // Runs the accept loop, calling `body` once per event.
   virtual void Accept(const std::function<TurnOutcome()>& body) = 0;
@@ -53,10 +61,17 @@ class RuntimeWindowPrimitives final : public WindowPrimitives {
   void DisplayControl(int32_t control) override;
   void DisplayAll() override;
   int32_t ReadProperty(int32_t control, uint32_t property) override;
+  void SetAlertKey(int32_t control, int32_t keyCode) override;
   void Beep(uint32_t sound) override;
+  void ShowCursor(std::string_view name) override;
+  void RestoreCursor() override;
   void Accept(const std::function<TurnOutcome()>& body) override;
   void PushScope(int32_t argument) override;
   void PopScope() override;
+
+ private:
+  ui::CursorHandle previousCursor_ = ui::CursorHandle::None;
+  bool cursorShown_ = false;
 };
 
 }  // namespace qor::fw

@@ -43,7 +43,17 @@ int32_t FakeWindowPrimitives::ReadProperty(int32_t control, uint32_t property) {
   return control != 0 ? typeOfEveryControl : 0;
 }
 
+void FakeWindowPrimitives::SetAlertKey(int32_t control, int32_t keyCode) {
+  log.push_back("alert key " + std::to_string(keyCode) + " on " + std::to_string(control));
+}
+
 void FakeWindowPrimitives::Beep(uint32_t sound) { log.push_back("beep " + std::to_string(sound)); }
+
+void FakeWindowPrimitives::ShowCursor(std::string_view name) {
+  log.push_back(name == std::string_view("\xFF\x01\x03\x7F", 4) ? "wait cursor" : "cursor");
+}
+
+void FakeWindowPrimitives::RestoreCursor() { log.push_back("cursor restored"); }
 
 void FakeWindowPrimitives::Accept(const std::function<TurnOutcome()>& body) {
   log.push_back("accept loop");

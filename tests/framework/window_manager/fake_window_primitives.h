@@ -38,7 +38,10 @@ class FakeWindowPrimitives : public WindowPrimitives {
   void DisplayControl(int32_t control) override;
   void DisplayAll() override;
   int32_t ReadProperty(int32_t control, uint32_t property) override;
+  void SetAlertKey(int32_t control, int32_t keyCode) override;
   void Beep(uint32_t sound) override;
+  void ShowCursor(std::string_view name) override;
+  void RestoreCursor() override;
   void Accept(const std::function<TurnOutcome()>& body) override;
   void PushScope(int32_t argument) override;
   void PopScope() override;
