@@ -8,6 +8,7 @@
 #include "window/classes/frame_client.h"
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
+#include "window/message_box/box_ui_service.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::win {
@@ -23,6 +24,13 @@ void CloseEveryWindow() {
   for (auto newest = open.rbegin(); newest != open.rend(); ++newest) CloseWindow(*newest);
 }
 
+// The message box service goes with the classes: after this, boxes fall back to the
+// runtime's own reporting.
+void ReleaseClasses() {
+  UnregisterAuxiliaryClass();
+  RemoveMessageBoxService();
+}
+
 void ReleaseThreads() {
   detail::ReleaseThreadTable();
   ResetThreadSwitches();
@@ -34,9 +42,10 @@ void SetUpWindowRuntime() {
   if (gSetUp.exchange(true)) return;
   detail::CallingThread();
   RegisterAuxiliaryClass();
+  InstallMessageBoxService();
   rt::SetShutdownRoutine(rt::ShutdownStep::CloseWindows, CloseEveryWindow);
   rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseThreads, ReleaseThreads);
-  rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseClasses, UnregisterAuxiliaryClass);
+  rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseClasses, ReleaseClasses);
 }
 
 bool WindowRuntimeSetUp() { return gSetUp; }

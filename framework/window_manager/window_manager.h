@@ -19,6 +19,7 @@
 #include "framework/window_manager/record_file.h"
 #include "framework/window_manager/resizer.h"
 #include "framework/window_manager/translator.h"
+#include "framework/window_manager/toolbar_dispatcher.h"
 #include "framework/window_manager/window_primitives.h"
 
 namespace qor::fw {
@@ -87,6 +88,9 @@ class WindowManager {
   virtual uint8_t HandleSelected() { return kLevelQuiet; }
   virtual uint8_t HandleWindowEvent();
   virtual void UpdateLists();
+
+  // Stores the toolbar in TOOLBAR and runs its Init.
+  void AttachToolbar(ToolbarDispatcher& toolbar);
 
   // Registration; each needs a successful `Init` first.
   void AddList(ListObject& list);

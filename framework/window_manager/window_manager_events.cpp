@@ -12,6 +12,9 @@ constexpr uint32_t kPropertyType = 0x7C01;
 constexpr uint32_t kPropertyCompletionPass = 0x7C9A;  // read on the window
 constexpr int32_t kTypeThatResetsOnSelection = 37;
 
+// The control number of the history button: accepting it puts a field's value back.
+constexpr int32_t kHistoryButton = 2011;
+
 constexpr uint8_t kInitedFirstOpen = 0x01;
 constexpr uint8_t kInitedFirstSized = 0x02;
 }  // namespace
@@ -96,6 +99,10 @@ void WindowManager::ResetWindow(uint8_t force) {
 
 uint8_t WindowManager::HandleAccepted() {
   const int32_t accepted = window_.AcceptedControl();
+  if (toolbar_) {
+    toolbar_->ForwardAccepted(vcrRequest_, *this);
+    if (accepted == kHistoryButton) RestoreFieldHistory(window_.FocusControl());
+  }
   for (const ResponseButton& button : Buttons()) {
     if (button.control == accepted) {
       SetResponse(button.action);
@@ -127,6 +134,7 @@ uint8_t WindowManager::HandleRejected() {
 uint8_t WindowManager::HandleNewSelection() {
   if (window_.ReadProperty(window_.EventControl(), kPropertyType) == kTypeThatResetsOnSelection) {
     ResetWindow(0);
+    if (autoToolbar_ && toolbar_) toolbar_->ChooseToolbarTarget(0);
   }
   return kLevelQuiet;
 }
@@ -134,6 +142,8 @@ uint8_t WindowManager::HandleNewSelection() {
 void WindowManager::SetResponse(uint8_t response) {
   response_ = response;
   window_.PostEvent(win::event::CloseWindow, 0);
+  // A window without a navigation request has nothing to clear.
+  if (response == kResponseCancelled && toolbar_ && vcrRequest_) *vcrRequest_ = 0;
 }
 
 void WindowManager::UpdateLists() {

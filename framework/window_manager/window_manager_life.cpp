@@ -73,6 +73,7 @@ void WindowManager::ReleaseCollaborators() {
   for (FileDrop* drop : FileDrops()) drop->Release();
   history_.reset();
   ReleaseFormSnapshots();
+  if (toolbar_) toolbar_->Kill();
   if (resize_) resize_->Remove();
 }
 
@@ -98,6 +99,11 @@ std::span<FileDrop* const> WindowManager::FileDrops() const {
 std::span<const ResponseButton> WindowManager::Buttons() const {
   if (!buttons_) return {};
   return *buttons_;
+}
+
+void WindowManager::AttachToolbar(ToolbarDispatcher& toolbar) {
+  toolbar_ = &toolbar;
+  toolbar.Init();
 }
 
 void WindowManager::AddList(ListObject& list) {

@@ -1,11 +1,14 @@
 #include "framework/window_manager/window_primitives.h"
 
+#include <string>
+
 #include "runtime/bindings/bindings.h"
 #include "window/accept/accept.h"
 #include "window/accept/select_control.h"
 #include "window/classes/icon_names.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
+#include "window/properties/property_request.h"
 #include "window/platform/core/input.h"
 
 namespace qor::fw {
@@ -19,13 +22,29 @@ void RuntimeWindowPrimitives::SetEventKeyCode(uint32_t keyCode) { win::SetEventK
 void RuntimeWindowPrimitives::PostEvent(uint32_t code, int32_t control) { win::PostEvent(code, control); }
 void RuntimeWindowPrimitives::SelectControl(int32_t control) { win::SelectControl(control); }
 
-// The window runtime has no public call yet to show one control or read a control
-// property; until the controls and their properties land these do nothing and read 0.
+void AssignNumber(WindowPrimitives& window, int32_t control, uint32_t property, int64_t value) {
+  window.AssignProperty(control, property, std::to_string(value));
+}
+
+int32_t RuntimeWindowPrimitives::FirstField() { return win::FirstFieldNumber(); }
+int32_t RuntimeWindowPrimitives::LastField() { return win::LastFieldNumber(); }
+
+int32_t RuntimeWindowPrimitives::ReadProperty(int32_t control, uint32_t property) {
+  int64_t value = 0;
+  if (!win::PropertyInteger(ReadPropertyText(control, property), value)) return 0;
+  return static_cast<int32_t>(value);
+}
+
+// The window runtime has no public call yet to show one control, take one back, or read
+// and assign a control property; until the controls and their properties land these do
+// nothing and read empty.
 void RuntimeWindowPrimitives::DisplayControl(int32_t /*control*/) {}
-int32_t RuntimeWindowPrimitives::ReadProperty(int32_t /*control*/, uint32_t /*property*/) { return 0; }
 // The alert keys of a control are property 0x7D06, index 255 the key a window manager
 // adds; the window runtime does not keep alert keys yet.
 void RuntimeWindowPrimitives::SetAlertKey(int32_t /*control*/, int32_t /*keyCode*/) {}
+void RuntimeWindowPrimitives::UpdateControl(int32_t /*control*/) {}
+std::string RuntimeWindowPrimitives::ReadPropertyText(int32_t /*control*/, uint32_t /*property*/) { return {}; }
+void RuntimeWindowPrimitives::AssignProperty(int32_t /*control*/, uint32_t /*property*/, std::string_view /*value*/) {}
 
 void RuntimeWindowPrimitives::DisplayAll() {
   if (win::Window* window = win::TargetWindow()) win::RefreshChangedControls(*window);

@@ -4,6 +4,7 @@
 // forwards to the real window runtime and the expression-binding scopes.
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "window/platform/core/types.h"
@@ -31,10 +32,18 @@ class WindowPrimitives {
   virtual void SelectControl(int32_t control) = 0;
   virtual void DisplayControl(int32_t control) = 0;
   virtual void DisplayAll() = 0;
-  // Control 0 names the window itself.
+  // Control 0 names the window itself. A property's value is text; ReadProperty gives
+  // it as a number (0 when it is not one).
   virtual int32_t ReadProperty(int32_t control, uint32_t property) = 0;
   // Makes `keyCode` raise EVENT:AlertKey while `control` has the focus.
   virtual void SetAlertKey(int32_t control, int32_t keyCode) = 0;
+  virtual std::string ReadPropertyText(int32_t control, uint32_t property) = 0;
+  virtual void AssignProperty(int32_t control, uint32_t property, std::string_view value) = 0;
+  // Takes what a control shows into its variable; control 0: every control.
+  virtual void UpdateControl(int32_t control) = 0;
+  // The lowest and highest control number of the window; 0 when there is none.
+  virtual int32_t FirstField() = 0;
+  virtual int32_t LastField() = 0;
   virtual void Beep(uint32_t sound) = 0;
   // Shows the cursor of that name (see the icon and cursor names) until restored.
   virtual void ShowCursor(std::string_view name) = 0;
@@ -47,6 +56,9 @@ class WindowPrimitives {
   virtual void PushScope(int32_t argument) = 0;
   virtual void PopScope() = 0;
 };
+
+// Assigns a number as the property's text.
+void AssignNumber(WindowPrimitives& window, int32_t control, uint32_t property, int64_t value);
 
 class RuntimeWindowPrimitives final : public WindowPrimitives {
  public:
@@ -62,6 +74,11 @@ class RuntimeWindowPrimitives final : public WindowPrimitives {
   void DisplayAll() override;
   int32_t ReadProperty(int32_t control, uint32_t property) override;
   void SetAlertKey(int32_t control, int32_t keyCode) override;
+  std::string ReadPropertyText(int32_t control, uint32_t property) override;
+  void AssignProperty(int32_t control, uint32_t property, std::string_view value) override;
+  void UpdateControl(int32_t control) override;
+  int32_t FirstField() override;
+  int32_t LastField() override;
   void Beep(uint32_t sound) override;
   void ShowCursor(std::string_view name) override;
   void RestoreCursor() override;

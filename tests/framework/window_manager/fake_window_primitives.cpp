@@ -36,16 +36,37 @@ void FakeWindowPrimitives::DisplayControl(int32_t control) {
 
 void FakeWindowPrimitives::DisplayAll() { log.push_back("display all"); }
 
-int32_t FakeWindowPrimitives::ReadProperty(int32_t control, uint32_t property) {
+namespace {
+std::string PropertyLine(const char* what, uint32_t property, int32_t control) {
   char text[64];
-  std::snprintf(text, sizeof text, "read property %Xh of %d", property, control);
-  log.push_back(text);
+  std::snprintf(text, sizeof text, "%s %Xh of %d", what, property, control);
+  return text;
+}
+}  // namespace
+
+int32_t FakeWindowPrimitives::ReadProperty(int32_t control, uint32_t property) {
+  log.push_back(PropertyLine("read property", property, control));
+  auto found = properties.find({control, property});
+  if (found != properties.end()) return std::stoi(found->second);
   return control != 0 ? typeOfEveryControl : 0;
 }
 
 void FakeWindowPrimitives::SetAlertKey(int32_t control, int32_t keyCode) {
   log.push_back("alert key " + std::to_string(keyCode) + " on " + std::to_string(control));
 }
+
+std::string FakeWindowPrimitives::ReadPropertyText(int32_t control, uint32_t property) {
+  log.push_back(PropertyLine("read property", property, control));
+  auto found = properties.find({control, property});
+  return found != properties.end() ? found->second : std::string();
+}
+
+void FakeWindowPrimitives::AssignProperty(int32_t control, uint32_t property, std::string_view value) {
+  log.push_back(PropertyLine("set property", property, control) + " = " + std::string(value));
+  properties[{control, property}] = std::string(value);
+}
+
+void FakeWindowPrimitives::UpdateControl(int32_t control) { log.push_back("update " + std::to_string(control)); }
 
 void FakeWindowPrimitives::Beep(uint32_t sound) { log.push_back("beep " + std::to_string(sound)); }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ class FakeWindowPrimitives : public WindowPrimitives {
   int32_t focus = 0;
   int32_t typeOfEveryControl = 0;
   int32_t scopeDepth = 0;
+  int32_t firstField = 0;
+  int32_t lastField = 0;
+  // Property values by (control, property); assignments land here too.
+  std::map<std::pair<int32_t, uint32_t>, std::string> properties;
 
   uint32_t CurrentEvent() override { return current_.code; }
   int32_t EventControl() override { return current_.control; }
@@ -39,6 +44,11 @@ class FakeWindowPrimitives : public WindowPrimitives {
   void DisplayAll() override;
   int32_t ReadProperty(int32_t control, uint32_t property) override;
   void SetAlertKey(int32_t control, int32_t keyCode) override;
+  std::string ReadPropertyText(int32_t control, uint32_t property) override;
+  void AssignProperty(int32_t control, uint32_t property, std::string_view value) override;
+  void UpdateControl(int32_t control) override;
+  int32_t FirstField() override { return firstField; }
+  int32_t LastField() override { return lastField; }
   void Beep(uint32_t sound) override;
   void ShowCursor(std::string_view name) override;
   void RestoreCursor() override;
