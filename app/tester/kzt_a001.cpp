@@ -22,6 +22,7 @@ constexpr uint8_t kString = 18;
 
 TesterState* runningState = nullptr;
 win::Window* runningWindow = nullptr;
+fw::WindowManager* runningManager = nullptr;
 
 void AddRegister(std::vector<win::UseVariable>& uses, RegisterRecord& reg) {
   uses.push_back({&reg.U, kUlong, 4});
@@ -55,6 +56,7 @@ std::vector<win::UseVariable> BoundVariables(TesterState& state) {
 
 TesterState* RunningTesterState() { return runningState; }
 win::Window* RunningTesterWindow() { return runningWindow; }
+fw::WindowManager* RunningTesterManager() { return runningManager; }
 
 void KZT_A001() {
   auto frame = std::make_unique<ProcedureFrame>();
@@ -67,12 +69,14 @@ void KZT_A001() {
   frame->state.redisplay = [&primitives] { primitives.DisplayAll(); };
   frame->openWindow = [window] { win::OpenWindow(window); };
   auto manager = std::make_unique<TesterWindow>(primitives, *frame);
+  runningManager = manager.get();
 
   frame->counter = static_cast<int32_t*>(rt::HeapAllocateCleared(1, sizeof(int32_t)));
   Globals().response = manager->Run();
 
   rt::HeapFree(frame->counter);
   frame->counter = nullptr;
+  runningManager = nullptr;
   manager.reset();
   runningWindow = nullptr;
   win::ReleaseWindow(window);

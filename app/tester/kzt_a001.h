@@ -4,6 +4,9 @@
 namespace qor::win {
 struct Window;
 }
+namespace qor::fw {
+class WindowManager;
+}
 
 namespace qor::app {
 
@@ -15,5 +18,7 @@ void KZT_A001();
 // and its window; null otherwise.
 TesterState* RunningTesterState();
 win::Window* RunningTesterWindow();
+// Its TesterWindow, from its creation until it is freed; null otherwise.
+fw::WindowManager* RunningTesterManager();
 
 }  // namespace qor::app
