@@ -6,6 +6,7 @@
 #include "runtime/startup/shutdown.h"
 #include "window/events/thread_switches.h"
 #include "window/classes/frame_client.h"
+#include "window/controls/standard_kinds.h"
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/message_box/box_ui_service.h"
@@ -43,6 +44,7 @@ void SetUpWindowRuntime() {
   detail::CallingThread();
   RegisterAuxiliaryClass();
   InstallMessageBoxService();
+  RegisterStandardControlKinds();
   rt::SetShutdownRoutine(rt::ShutdownStep::CloseWindows, CloseEveryWindow);
   rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseThreads, ReleaseThreads);
   rt::SetShutdownRoutine(rt::ShutdownStep::ReleaseClasses, ReleaseClasses);

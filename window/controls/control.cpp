@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "window/controls/control_placement.h"
+#include "window/controls/control_tips.h"
 #include "window/detail/live_objects.h"
 #include "window/detail/object_reference.h"
 #include "window/detail/window_object.h"
@@ -14,6 +15,7 @@
 #include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/properties/property_numbers.h"
 #include "window/properties/timing_values.h"
@@ -105,6 +107,16 @@ void Control::SetState(uint32_t state) {
   Changed(ControlChange::kState);
 }
 
+void Control::SetDisabled(bool disabled) {
+  disabled_ = disabled;
+  if (handle_) ui::EnableWindow(handle_, !disabled);
+}
+
+void Control::SetHidden(bool hidden) {
+  hidden_ = hidden;
+  if (handle_) ui::ShowWindow(handle_, hidden ? ui::SW_HIDE : ui::SW_SHOW);
+}
+
 void Control::SetRepeatDelayMs(int32_t milliseconds) {
   repeatDelayMs_ = milliseconds;
   Changed(ControlChange::kRepeat);
@@ -137,6 +149,8 @@ void Control::Changed(ControlChange what) {
       ui::InvalidateRect(handle_, nullptr, true);
       break;
     case ControlChange::kTip:
+      UpdateControlTip(*this);
+      break;
     case ControlChange::kRepeat:
       break;
   }

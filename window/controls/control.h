@@ -143,6 +143,17 @@ class Control {
   // A WM_COMMAND notification from the control's platform window to its parent.
   virtual void Command(uint32_t /*notification*/) {}
 
+  // Enabled and shown: a disabled control is created with the disabled style, a hidden
+  // one without the visible style.
+  bool Disabled() const { return disabled_; }
+  void SetDisabled(bool disabled);
+  bool Hidden() const { return hidden_; }
+  void SetHidden(bool hidden);
+
+  // Internal: whether the control's window is a tool of its thread's tip (control_tips.h).
+  bool ToolAdded() const { return toolAdded_; }
+  void SetToolAdded(bool added) { toolAdded_ = added; }
+
   // Internal: the window runtime binds the record's use variable at open.
   void Bind(detail::UseBinding* binding) { binding_ = binding; }
 
@@ -162,6 +173,9 @@ class Control {
   bool autoWidth_ = false;
   bool autoHeight_ = false;
   int32_t justifyOffset_ = 0;
+  bool disabled_ = false;
+  bool hidden_ = false;
+  bool toolAdded_ = false;
   int32_t repeatDelayMs_ = 0;
   int32_t repeatIntervalMs_ = 0;
 };

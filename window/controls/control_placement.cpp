@@ -3,6 +3,9 @@
 #include "window/controls/control.h"
 #include "window/definition/layout.h"
 #include "window/platform/core/styles.h"
+#include "window/platform/draw/device_context.h"
+#include "window/platform/draw/draw_text.h"
+#include "window/platform/draw/text_layout.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/properties/property_numbers.h"
@@ -33,6 +36,16 @@ void PlaceControl(Control& control) {
     if (control.AutoHeight()) at.bottom = at.top + natural.cy;
   }
   ui::MoveWindow(control.Handle(), at.left, at.top, at.Width(), at.Height());
+}
+
+ui::Size MeasureControlText(Control& control) {
+  ui::Hdc dc = ui::GetDC(control.Handle());
+  if (!dc) return {};
+  ui::SelectFont(dc, control.PlatformFont());
+  ui::Rect extent{0, 0, 0, 0};
+  ui::DrawText(dc, control.Text(), &extent, ui::DT_CALCRECT | ui::DT_SINGLELINE);
+  ui::ReleaseDC(control.Handle(), dc);
+  return {extent.Width(), extent.Height()};
 }
 
 void ApplyTabStop(Control& control) {

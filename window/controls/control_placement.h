@@ -13,6 +13,8 @@ class Control;
 ui::Rect GivenPixelRect(const Control& control);
 // Moves and sizes the control's window; automatic sizes are asked of the kind.
 void PlaceControl(Control& control);
+// The size of the control's text on one line in its font (for automatic sizes).
+ui::Size MeasureControlText(Control& control);
 // WS_TABSTOP on, unless attribute 0x20 takes the control out of the tab order.
 void ApplyTabStop(Control& control);
 

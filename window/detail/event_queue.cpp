@@ -36,6 +36,14 @@ bool EventQueue::Empty() const {
   return head_ == nullptr;
 }
 
+bool EventQueue::Contains(uint32_t code, int32_t control) const {
+  std::lock_guard lock(mutex_);
+  for (const EventRecord* record = head_; record; record = record->next) {
+    if (record->code == code && record->control == control) return true;
+  }
+  return false;
+}
+
 void EventQueue::Clear() {
   EventRecord* record;
   {

@@ -28,6 +28,8 @@ class EventQueue {
   // Takes the oldest record into `out`; false when the queue is empty.
   bool Take(EventRecord& out);
   bool Empty() const;
+  // True when a record of `code` for `control` waits.
+  bool Contains(uint32_t code, int32_t control) const;
   // Frees every record without delivering it.
   void Clear();
 

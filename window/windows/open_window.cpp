@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "runtime/errors/run_time_error.h"
 #include "window/classes/register_window_class.h"
@@ -93,13 +95,24 @@ void BindUseVariables(Window& window) {
   });
 }
 
+// Group children come right after their group; each is given the group as its
+// container (its window stays a child of the window itself).
 void CreateControls(Window& window) {
   size_t binding = 0;
+  std::vector<std::pair<const ControlRecord*, Control*>> groups;
   ForEachControlRecord(window.record, [&](const ControlRecord& record) {
     detail::UseBinding* use = ShowsUseVariable(record) ? &window.bindings[binding++] : nullptr;
     std::unique_ptr<Control> control = CreateControl(window, record);
     if (!control) return;
     control->Bind(use);
+    for (auto group = groups.rbegin(); group != groups.rend(); ++group) {
+      const std::vector<ControlRecord>& children = group->first->children;
+      if (std::any_of(children.begin(), children.end(), [&](const ControlRecord& child) { return &child == &record; })) {
+        control->SetContainer(group->second);
+        break;
+      }
+    }
+    if (!record.children.empty()) groups.emplace_back(&record, control.get());
     window.controls.push_back(std::move(control));
   });
 }

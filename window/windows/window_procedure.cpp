@@ -3,6 +3,8 @@
 #include "window/classes/session_refusal.h"
 #include "window/classes/window_lookup.h"
 #include "window/controls/control.h"
+#include "window/controls/control_colours.h"
+#include "window/controls/control_tips.h"
 #include "window/detail/object_reference.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
@@ -60,6 +62,13 @@ ui::LResult WindowProcedure(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, 
     case ui::WM_COMMAND:
       HandCommand(wParam, lParam);
       return 0;
+    case ui::WM_NOTIFY:
+      if (AnswerTipRequest(lParam)) return 0;
+      break;
+    case ui::WM_CTLCOLORSTATIC:
+    case ui::WM_CTLCOLORBTN:
+    case ui::WM_CTLCOLOREDIT:
+      return AnswerControlColours(hwnd, message, wParam, lParam);
     default:
       break;
   }
