@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/ratio_table.h"
+#include "bench/tester_window.h"
 #include "os/module.h"
 #include "resources/windows/window_definitions.h"
 #include "window/accept/accept.h"
@@ -36,53 +37,7 @@
 namespace qor::win {
 namespace {
 
-constexpr char kStandInClass[] = "QorBenchStandIn";
-
-std::unique_ptr<Control> MakeStandIn(Window& owner, const ControlRecord& record) {
-  auto control = std::make_unique<Control>(owner, record);
-  ui::Rect at = ui::DialogRectToPixels({record.at.x, record.at.y, record.at.x + record.at.width,
-                                        record.at.y + record.at.height},
-                                       control->OwnerUnits());
-  control->SetHandle(ui::CreateWindow(kStandInClass, "", ui::WS_CHILD | ui::WS_VISIBLE, at, control->OwnerHandle(),
-                                      0x4000 + record.number));
-  return control;
-}
-
-// The tester's window prepared with variables of its records' types and sizes.
-class TesterWindow {
- public:
-  TesterWindow() {
-    static const bool once = [] {
-      res::RegisterWindowDefinitions(os::ExecutableModule());
-      ui::RegisterClass(ui::WindowClass{kStandInClass, ui::DefWindowProc});
-      return true;
-    }();
-    (void)once;
-    for (int type = 0; type < 256; ++type) {
-      if (LayoutOf(static_cast<uint8_t>(type)) && type != layout::kTypeWindow) {
-        RegisterControlKind(static_cast<uint8_t>(type), MakeStandIn);
-      }
-    }
-    uint32_t at = LoadWindowDefinition("kzt_asm$KZT_A001", "P1$WINDOW");
-    WindowRecord record = DecodeWindow(CurrentDefinition(), at);
-    std::vector<UseVariable> uses;
-    ForEachControlRecord(record, [&](const ControlRecord& control) {
-      if (!control.use) return;
-      storage_.emplace_back(control.use->byteSize);
-      uses.push_back({storage_.back().data(), control.use->typeCode, control.use->byteSize});
-    });
-    window_ = PrepareWindow("kzt_asm$KZT_A001", "P1$WINDOW", uses);
-  }
-  ~TesterWindow() {
-    ReleaseWindow(window_);
-    ClearControlKinds();
-  }
-  Window* get() const { return window_; }
-
- private:
-  std::deque<std::vector<uint8_t>> storage_;
-  Window* window_ = nullptr;
-};
+using bench::TesterWindow;
 
 int LeaveAtOnce() { return kTurnLeave; }
 

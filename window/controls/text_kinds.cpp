@@ -22,19 +22,9 @@
 namespace qor::win {
 namespace {
 
-ui::LResult PromptProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-ui::LResult StringProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-ui::LResult ListProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-ui::LResult DropProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-ui::LResult GroupProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-ui::LResult CheckProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
-
-const ControlClass kPromptClass{"QorPrompt", ui::kStaticClass, PromptProc};
-const ControlClass kStringClass{"QorString", nullptr, StringProc, ui::CS_HREDRAW | ui::CS_VREDRAW};
-const ControlClass kGroupClass{"QorGroup", "Button", GroupProc};
-const ControlClass kCheckClass{"QorCheck", ui::kButtonClass, CheckProc};
-const ControlClass kListClass{"QorList", nullptr, ListProc, ui::CS_HREDRAW | ui::CS_VREDRAW};
-const ControlClass kDropClass{"QorDrop", nullptr, DropProc, ui::CS_HREDRAW | ui::CS_VREDRAW};
+// The kinds' classes, by index, defined after the kinds whose procedures they name.
+enum ClassIndex { kPrompt, kString, kGroup, kCheck, kList, kDrop };
+const ControlClass& ClassAt(ClassIndex index);
 
 uint32_t StaticAlignment(uint32_t flags) {
   switch (flags & prop::kFlagJustifyMask) {
@@ -133,10 +123,11 @@ class Plain : public Control {
   ui::LResult Paint() { return 0; }
 };
 
-template <typename Kind>
-ui::LResult KindProc(const ControlClass& kind, ui::Hwnd hwnd, uint32_t message, ui::WParam wParam,
-                     ui::LParam lParam) {
-  const ControlClassUse& use = UseControlClass(kind);
+// Each class's procedure: the control is attached at WM_CREATE; a kind that paints
+// itself answers WM_PAINT and leaves the background to it; the rest goes to the base.
+template <typename Kind, ClassIndex index>
+ui::LResult KindProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
+  const ControlClassUse& use = UseControlClass(ClassAt(index));
   auto* control = static_cast<Kind*>(ControlOfMessage(use, hwnd, message, lParam));
   bool own = Kind::kPaints && control && control->Handle() == hwnd;
   if (own && message == ui::WM_PAINT) return control->Paint();
@@ -144,28 +135,17 @@ ui::LResult KindProc(const ControlClass& kind, ui::Hwnd hwnd, uint32_t message, 
   return ui::CallWindowProc(use.base, hwnd, message, wParam, lParam);
 }
 
-ui::LResult PromptProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<Prompt>(kPromptClass, hwnd, message, wParam, lParam);
-}
-
-ui::LResult StringProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<TurnedText>(kStringClass, hwnd, message, wParam, lParam);
-}
-
-ui::LResult ListProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<TurnedText>(kListClass, hwnd, message, wParam, lParam);
-}
-
-ui::LResult DropProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<TurnedText>(kDropClass, hwnd, message, wParam, lParam);
-}
-
-ui::LResult GroupProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<Plain>(kGroupClass, hwnd, message, wParam, lParam);
-}
-
-ui::LResult CheckProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  return KindProc<Plain>(kCheckClass, hwnd, message, wParam, lParam);
+const ControlClass& ClassAt(ClassIndex index) {
+  constexpr uint32_t kRedrawOnResize = ui::CS_HREDRAW | ui::CS_VREDRAW;
+  static const ControlClass kClasses[] = {
+      {"QorPrompt", ui::kStaticClass, KindProc<Prompt, kPrompt>},
+      {"QorString", nullptr, KindProc<TurnedText, kString>, kRedrawOnResize},
+      {"QorGroup", "Button", KindProc<Plain, kGroup>},
+      {"QorCheck", ui::kButtonClass, KindProc<Plain, kCheck>},
+      {"QorList", nullptr, KindProc<TurnedText, kList>, kRedrawOnResize},
+      {"QorDrop", nullptr, KindProc<TurnedText, kDrop>, kRedrawOnResize},
+  };
+  return kClasses[index];
 }
 
 template <typename Kind, typename... Extra>
@@ -179,24 +159,24 @@ std::unique_ptr<Control> Make(Window& owner, const ControlRecord& record, const 
 }  // namespace
 
 std::unique_ptr<Control> MakePrompt(Window& owner, const ControlRecord& record) {
-  return Make<Prompt>(owner, record, kPromptClass, StaticAlignment(record.flags));
+  return Make<Prompt>(owner, record, ClassAt(kPrompt), StaticAlignment(record.flags));
 }
 
 std::unique_ptr<Control> MakeString(Window& owner, const ControlRecord& record) {
-  return Make<TurnedText>(owner, record, kStringClass, 0, false);
+  return Make<TurnedText>(owner, record, ClassAt(kString), 0, false);
 }
 
 std::unique_ptr<Control> MakeGroup(Window& owner, const ControlRecord& record) {
-  return Make<Plain>(owner, record, kGroupClass, ui::BS_GROUPBOX);
+  return Make<Plain>(owner, record, ClassAt(kGroup), ui::BS_GROUPBOX);
 }
 
 std::unique_ptr<Control> MakeCheck(Window& owner, const ControlRecord& record) {
-  return Make<Plain>(owner, record, kCheckClass, ui::BS_PUSHBUTTON);
+  return Make<Plain>(owner, record, ClassAt(kCheck), ui::BS_PUSHBUTTON);
 }
 
 std::unique_ptr<Control> MakeList(Window& owner, const ControlRecord& record) {
   bool drop = record.type == layout::kTypeDrop || record.dropForm != 0;
-  return Make<TurnedText>(owner, record, drop ? kDropClass : kListClass, 0, true);
+  return Make<TurnedText>(owner, record, ClassAt(drop ? kDrop : kList), 0, true);
 }
 
 }  // namespace qor::win
