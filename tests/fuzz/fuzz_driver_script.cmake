@@ -1,0 +1,1 @@
+qor_fuzz(fuzz_driver_script ${CMAKE_CURRENT_SOURCE_DIR}/fuzz_driver_script.cpp qor_app qor_window_definitions)
