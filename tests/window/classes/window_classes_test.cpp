@@ -12,6 +12,7 @@
 #include "window/classes/window_class_name.h"
 #include "window/classes/window_lookup.h"
 #include "window/controls/control.h"
+#include "window/message_box/box_window_services.h"
 #include "window/events/runtime_messages.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/properties.h"
@@ -196,6 +197,19 @@ TEST_F(WindowClasses, SetUpRegistersTheAuxiliaryClassOnce) {
   EXPECT_EQ(auxiliary->cursor, ui::CursorHandle::None);
   EXPECT_TRUE(WindowRuntimeSetUp());
   RefreshFrameClient();  // no frame: nothing to do
+}
+
+TEST_F(WindowClasses, SetUpGivesMessageBoxesTheCurrentWindowAndIconsByName) {
+  SetUpWindowRuntime();
+  EXPECT_FALSE(BoxCurrentWindow());
+  Window* window = PrepareSmall(SmallWindow("MB$WINDOW"));
+  OpenWindow(window);
+  EXPECT_EQ(BoxCurrentWindow(), WindowHandle(window));
+  EXPECT_FALSE(BoxFrameWindow());
+  ui::IconHandle question = LoadBoxIcon(StockIconName(ui::IDI_QUESTION));
+  EXPECT_NE(question, ui::IconHandle::None);
+  ui::DestroyIcon(question);
+  EXPECT_EQ(LoadBoxIcon("no-such-icon.ico"), ui::IconHandle::None);
 }
 
 }  // namespace
