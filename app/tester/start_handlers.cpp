@@ -9,6 +9,7 @@
 #include "runtime/builtins/random.h"
 #include "runtime/startup/language_setup.h"
 #include "window/controls/control_kinds.h"
+#include "window/controls/standard_kinds.h"
 #include "window/definition/layout.h"
 #include "window/windows/window_lifecycle.h"
 
@@ -21,7 +22,13 @@ win::Window* itemPicker = nullptr;
 // A kind this runtime builds no control for still registers: its controls create nothing.
 std::unique_ptr<win::Control> CreateNothing(win::Window&, const win::ControlRecord&) { return nullptr; }
 
-win::ControlFactory FactoryOf(uint8_t /*type*/) { return CreateNothing; }
+// The runtime's own factory of a kind, or one that creates nothing.
+win::ControlFactory FactoryOf(uint8_t type) {
+  static const bool standardKnown = (win::RegisterStandardControlKinds(), true);
+  (void)standardKnown;
+  const win::ControlFactory factory = win::ControlKindOf(type);
+  return factory ? factory : CreateNothing;
+}
 
 void RegisterKinds(std::initializer_list<uint8_t> types) {
   for (uint8_t type : types) win::RegisterControlKind(type, FactoryOf(type));
