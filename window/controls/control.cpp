@@ -5,6 +5,7 @@
 
 #include "window/controls/control_placement.h"
 #include "window/controls/control_tips.h"
+#include "window/controls/control_window.h"
 #include "window/detail/live_objects.h"
 #include "window/detail/object_reference.h"
 #include "window/detail/window_object.h"
@@ -155,6 +156,8 @@ void Control::Changed(ControlChange what) {
       break;
   }
 }
+
+bool Control::Recreate() { return RecreateControlWindow(*this); }
 
 void* Control::UseAddress() const { return binding_ ? binding_->address : nullptr; }
 uint8_t Control::UseType() const { return binding_ ? binding_->typeCode : 0; }

@@ -128,9 +128,9 @@ class Control {
   virtual void Changed(ControlChange what);
   // The size in pixels the kind takes when its width or height is automatic.
   virtual ui::Size AutoSize() { return ui::Size{0, 0}; }
-  // Makes the platform window again in place (same position, id and parent); false when
-  // that fails.
-  virtual bool Recreate() { return false; }
+  // Makes the platform window again in place (same class, styles, position, id and
+  // parent: RecreateControlWindow); false when that fails.
+  virtual bool Recreate();
   // Shows the use variable in the control.
   virtual void Display() {}
   // Stores edited contents into the use variable (the focused control, as its window

@@ -21,4 +21,10 @@ uint32_t CommonControlStyle(const Control& control);
 // false when the platform refuses it.
 bool CreateControlWindow(Control& control, const ControlClass& kind, uint32_t kindStyle, uint32_t exStyle = 0);
 
+// Makes the control's window again in place: the same class, styles, position, id,
+// parent and place among its siblings, the control's text, font and tip, the focus if
+// the old window had it; the old window is then destroyed. False (and the old window
+// kept) when the platform refuses the new one.
+bool RecreateControlWindow(Control& control);
+
 }  // namespace qor::win

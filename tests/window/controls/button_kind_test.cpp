@@ -7,6 +7,7 @@
 #include "window/accept/accept.h"
 #include "window/controls/button_kind.h"
 #include "window/controls/control.h"
+#include "window/controls/control_tips.h"
 #include "window/controls/standard_kinds.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
@@ -18,6 +19,11 @@
 #include "window/platform/core/timers.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
+#include "window/platform/core/invalidation.h"
+#include "window/platform/draw/canvas.h"
+#include "window/platform/draw/system_colors.h"
+#include "window/platform/draw/window_canvas.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/windows/window_lifecycle.h"
 
@@ -198,6 +204,57 @@ TEST_F(ButtonKindTest, FlatButtonIsHotWhileTheMouseIsOverItAndItsTimerGoesWithin
   host.Advance(kHoverTimerMs);
   EXPECT_FALSE(control.HasState(kStateHot));
   EXPECT_FALSE(ui::KillTimer(button, kHoverTimerId));  // it no longer runs
+}
+
+TEST_F(ButtonKindTest, FlatButtonLooksFlatAtRestRaisedWhenHotSunkenWhenPressed) {
+  ui::Hwnd button = Open({Immediate(0, 0, kFlat)});
+  auto corners = [&] {
+    ui::UpdateWindow(button);
+    auto canvas = ui::WindowCanvas(button);
+    ui::Rect at = ui::ClientRectOnCanvas(button);
+    return std::pair{ui::ColorFromPixel(canvas->At(at.left, at.top)),
+                     ui::ColorFromPixel(canvas->At(at.right - 1, at.bottom - 1))};
+  };
+  const ui::ColorRef face = ui::GetSysColor(ui::COLOR_BTNFACE);
+  const ui::ColorRef light = ui::GetSysColor(ui::COLOR_3DHIGHLIGHT);
+  const ui::ColorRef shadow = ui::GetSysColor(ui::COLOR_3DSHADOW);
+  EXPECT_EQ(corners(), std::pair(face, face));
+  host.MouseMove(button, {2, 2});
+  host.Pump();
+  EXPECT_EQ(corners(), std::pair(light, shadow));
+  host.MouseDown(button, {2, 2});
+  host.Pump();
+  EXPECT_EQ(corners(), std::pair(shadow, light));
+  host.MouseUp(button, {2, 2});
+  host.MouseMove(WindowHandle(window), {300, 100});
+  host.Advance(kHoverTimerMs);
+  EXPECT_EQ(corners(), std::pair(face, face));
+}
+
+TEST_F(ButtonKindTest, RecreatedInPlaceItKeepsItsPlaceIdStyleTipAndFocusAndStillClicks) {
+  ControlRecord record = Button(1);
+  record.help = "V1 = 0";
+  record.buttonFlags = kDefaultButtonFlag;
+  ui::Hwnd before = Open({record, Button(2)});
+  Control& button = *window->controls[0];
+  ui::SetFocus(before);
+  ui::Rect placed = ui::GetWindowPlacement(before);
+  uint32_t style = ui::GetWindowStyle(before);
+  ASSERT_TRUE(button.Recreate());
+  ui::Hwnd after = button.Handle();
+  EXPECT_NE(after, before);
+  EXPECT_FALSE(ui::IsWindow(before));
+  EXPECT_EQ(ButtonWindow(1), after);
+  EXPECT_EQ(ui::GetWindowPlacement(after), placed);
+  EXPECT_EQ(ui::GetWindowStyle(after), style);
+  EXPECT_EQ(ui::GetFocus(), after);
+  EXPECT_TRUE(HasControlTip(button));
+  EXPECT_EQ(ui::GetChildren(WindowHandle(window)).front(), after);  // still above button 2
+  events.clear();
+  start = host.Now();
+  Run([&](ui::Hwnd b) { host.Click(b, {2, 2}); }, after);
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), "0 EVENT:Accepted 1");
 }
 
 TEST_F(ButtonKindTest, OneDefaultButtonPerWindowAndIdsBeyondSixteenBitsFindTheirControl) {
