@@ -78,9 +78,9 @@ const ui::FontHandle& Control::PlatformFont() {
 }
 
 void Control::SetPosition(const Placement& position) {
+  if (position.width != position_.width) autoWidth_ = position.width == layout::kNotGiven;
+  if (position.height != position_.height) autoHeight_ = position.height == layout::kNotGiven;
   position_ = position;
-  if (position.width == layout::kNotGiven) autoWidth_ = true;
-  if (position.height == layout::kNotGiven) autoHeight_ = true;
   Changed(ControlChange::kPlacement);
 }
 

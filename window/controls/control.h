@@ -85,7 +85,9 @@ class Control {
   const ui::FontHandle& PlatformFont();
 
   // Position in dialog units as last given (width or height may be
-  // layout::kNotGiven); the automatic marks say the kind sizes itself.
+  // layout::kNotGiven); the automatic marks say the kind sizes itself. A new width or
+  // height sets its mark by whether it is layout::kNotGiven (a given size ends an
+  // automatic one); SetAutoSize sets the marks alone.
   const Placement& Position() const { return position_; }
   void SetPosition(const Placement& position);
   bool AutoWidth() const { return autoWidth_; }

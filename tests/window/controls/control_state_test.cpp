@@ -72,9 +72,11 @@ TEST(ControlState, StartsFromTheRecordAndReportsEachChange) {
                                         ControlChange::kFlags, ControlChange::kState, ControlChange::kRepeat}));
   EXPECT_EQ(control.Position(), (Placement{1, 2, layout::kNotGiven, 4}));
   EXPECT_TRUE(control.AutoWidth());
-  EXPECT_TRUE(control.AutoHeight());  // a given height leaves the mark; 0x7A41 clears it
-  control.SetAutoSize(false, false);
-  EXPECT_FALSE(control.AutoHeight());
+  EXPECT_FALSE(control.AutoHeight());  // a given height clears the mark
+  control.SetAutoSize(false, true);
+  control.SetPosition({9, 9, layout::kNotGiven, 4});  // x and y only: the marks stay
+  EXPECT_FALSE(control.AutoWidth());
+  EXPECT_TRUE(control.AutoHeight());
 }
 
 TEST(ControlState, TildeTextShowsTheAlternativeText) {

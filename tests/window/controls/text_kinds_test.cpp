@@ -15,6 +15,7 @@
 #include "window/platform/core/invalidation.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
+#include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_class.h"
@@ -173,6 +174,40 @@ TEST_F(TextKindsTest, CheckBoxListAndDropShowTheirTextAndPostNothing) {
   host.Click(box.Handle(), {2, 2});
   host.Pump();
   EXPECT_FALSE(window->queue.Contains(event::Accepted + kEventBase, 1));
+}
+
+TEST_F(TextKindsTest, ChangesReachTheControlsWindow) {
+  Control& prompt = Open({TextRecord(layout::kTypePrompt, 1, {4, 2, layout::kNotGiven, layout::kNotGiven}, "V1:")});
+  ui::Hwnd hwnd = prompt.Handle();
+  int narrow = ui::GetWindowPlacement(hwnd).Width();
+  prompt.SetText("Group 1 Start - G1S:");
+  EXPECT_EQ(ui::GetWindowText(hwnd), "Group 1 Start - G1S:");
+  EXPECT_GT(ui::GetWindowPlacement(hwnd).Width(), 3 * narrow);  // the automatic width follows
+
+  prompt.SetPosition({40, 20, 30, 10});
+  ui::DialogBaseUnits units = prompt.OwnerUnits();
+  EXPECT_EQ(ui::GetWindowPlacement(hwnd),
+            (ui::Rect{ui::DialogUnitsToPixelsX(40, units), ui::DialogUnitsToPixelsY(20, units),
+                      ui::DialogUnitsToPixelsX(40, units) + ui::DialogUnitsToPixelsX(30, units),
+                      ui::DialogUnitsToPixelsY(20, units) + ui::DialogUnitsToPixelsY(10, units)}));
+  EXPECT_FALSE(prompt.AutoWidth());  // given sizes end the automatic ones
+
+  EXPECT_EQ(ui::GetWindowStyle(hwnd) & ui::WS_TABSTOP, ui::WS_TABSTOP);
+  prompt.SetFlags(prompt.Flags() | 0x20);
+  EXPECT_EQ(ui::GetWindowStyle(hwnd) & ui::WS_TABSTOP, 0u);
+  prompt.SetFlags(prompt.Flags() & ~0x20u);
+  EXPECT_EQ(ui::GetWindowStyle(hwnd) & ui::WS_TABSTOP, ui::WS_TABSTOP);
+
+  ui::LResult before = ui::SendMessage(hwnd, ui::WM_GETFONT, 0, 0);
+  ControlFont big = prompt.Font();
+  big.points = 24;
+  prompt.SetFont(big);
+  EXPECT_NE(ui::SendMessage(hwnd, ui::WM_GETFONT, 0, 0), before);
+
+  prompt.SetDisabled(true);
+  EXPECT_FALSE(ui::IsWindowEnabled(hwnd));
+  prompt.SetHidden(true);
+  EXPECT_FALSE(ui::IsWindowVisible(hwnd));
 }
 
 ui::LResult NoProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
