@@ -154,6 +154,18 @@ TEST_F(ButtonKindTest, SlidingOffDropsOnlyTheLookAndBackOnTheRepeatsResumeWithou
                                      "500 EVENT:Accepted 1"}));
 }
 
+TEST_F(ButtonKindTest, DisabledWhileHeldStopsTheRepeats) {
+  ui::Hwnd button = Open({Immediate(20, 10)});
+  Run([&](ui::Hwnd b) {
+    host.MouseDown(b, {2, 2});
+    At(350, [&] { window->controls[0]->SetDisabled(true); });
+    At(600, [&, b] { host.MouseUp(b, {2, 2}); });
+  }, button);
+  EXPECT_EQ(events, Then(Opening(), {"0 EVENT:Selected 1", "0 EVENT:Accepted 1", "200 EVENT:Accepted 1",
+                                     "300 EVENT:Accepted 1"}));
+  EXPECT_TRUE(host.Starved());
+}
+
 TEST_F(ButtonKindTest, SpaceHeldRepeatsAndItsReleasePostsNothingMore) {
   ui::Hwnd button = Open({Immediate(20, 10)});
   Run([&](ui::Hwnd b) {
@@ -257,18 +269,23 @@ TEST_F(ButtonKindTest, RecreatedInPlaceItKeepsItsPlaceIdStyleTipAndFocusAndStill
   EXPECT_EQ(events.back(), "0 EVENT:Accepted 1");
 }
 
-TEST_F(ButtonKindTest, OneDefaultButtonPerWindowAndIdsBeyondSixteenBitsFindTheirControl) {
+TEST_F(ButtonKindTest, OneDefaultButtonPerWindowTabStopsAndIdsBeyondSixteenBits) {
   ControlRecord first = Button(1);
   ControlRecord second = Button(2);
   ControlRecord high = Button(50000);
   high.at = {4, 30, 36, 12};
+  ControlRecord skipped = Button(3);
+  skipped.flags = 0x20;
   first.buttonFlags = second.buttonFlags = kDefaultButtonFlag;
-  Open({first, second, high});
+  Open({first, second, high, skipped});
   EXPECT_EQ(window->defaultButton, window->controls[1].get());
   EXPECT_FALSE(window->controls[0]->HasState(kStateDefault));
   EXPECT_TRUE(window->controls[1]->HasState(kStateDefault));
   EXPECT_EQ(ui::GetWindowStyle(ButtonWindow(2)) & ui::BS_TYPEMASK, ui::BS_DEFPUSHBUTTON);
   EXPECT_EQ(ui::GetWindowStyle(ButtonWindow(1)) & ui::BS_TYPEMASK, ui::BS_PUSHBUTTON);
+
+  EXPECT_EQ(ui::GetWindowStyle(ButtonWindow(3)) & ui::WS_TABSTOP, 0u);  // out of the tab order
+  EXPECT_EQ(ui::GetWindowStyle(ButtonWindow(2)) & ui::WS_TABSTOP, ui::WS_TABSTOP);
 
   ui::Hwnd far = ButtonWindow(50000);  // id 0x10350: WM_COMMAND carries only 0x0350
   Run([&](ui::Hwnd b) { host.Click(b, {2, 2}); }, far);
