@@ -5,7 +5,6 @@
 #include "window/controls/control_events.h"
 #include "window/controls/control_placement.h"
 #include "window/controls/control_window.h"
-#include "window/definition/layout.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/platform/core/focus.h"

@@ -159,6 +159,17 @@ TEST_F(TextKindsTest, TheTipAsksForTheCurrentHelpTextAndFollowsItsChanges) {
   EXPECT_TRUE(HasControlTip(plain));
 }
 
+TEST_F(TextKindsTest, RestingOnAButtonShowsItsHelpTextInTheThreadsTip) {
+  ControlRecord button = Button(1);
+  button.help = "Swap the lower 8 bits of V1 and V3.";
+  Control& control = Open({button});
+  ui::Hwnd tip = ui::ThreadToolTip();
+  host.MouseMove(control.Handle(), {3, 3});
+  host.Advance(600);
+  EXPECT_TRUE(ui::IsWindowVisible(tip));
+  EXPECT_EQ(ui::GetWindowText(tip), "Swap the lower 8 bits of V1 and V3.");
+}
+
 TEST_F(TextKindsTest, CheckBoxListAndDropShowTheirTextAndPostNothing) {
   ControlRecord check = TextRecord(layout::kTypeCheck, 1, {4, 2, 60, 10}, "check");
   ControlRecord list = TextRecord(layout::kTypeList, 2, {4, 14, 60, 10}, "list");
