@@ -195,7 +195,7 @@ ui::Size Button::AutoSize() {
 }
 
 ui::LResult ButtonProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  const ControlClassUse& use = UseControlClass(kButtonClass);
+  static const ControlClassUse& use = UseControlClass(kButtonClass);  // a map node: stays put
   auto* button = static_cast<Button*>(ControlOfMessage(use, hwnd, message, lParam));
   if (!button || button->Handle() != hwnd) return ui::CallWindowProc(use.base, hwnd, message, wParam, lParam);
   return button->Message(use.base, message, wParam, lParam);

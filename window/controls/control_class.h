@@ -26,7 +26,8 @@ struct ControlClassUse {
   int slot = 0;
 };
 
-// Registers the class if it is not yet.
+// Registers the class if it is not yet. The record returned stays where it is for the
+// life of the process (a procedure may keep a reference to it).
 const ControlClassUse& UseControlClass(const ControlClass& kind);
 
 // The kinds' procedures call this first: it stores the control (the creation parameter)

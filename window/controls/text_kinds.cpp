@@ -127,7 +127,7 @@ class Plain : public Control {
 // itself answers WM_PAINT and leaves the background to it; the rest goes to the base.
 template <typename Kind, ClassIndex index>
 ui::LResult KindProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
-  const ControlClassUse& use = UseControlClass(ClassAt(index));
+  static const ControlClassUse& use = UseControlClass(ClassAt(index));  // a map node: stays put
   auto* control = static_cast<Kind*>(ControlOfMessage(use, hwnd, message, lParam));
   bool own = Kind::kPaints && control && control->Handle() == hwnd;
   if (own && message == ui::WM_PAINT) return control->Paint();
