@@ -254,6 +254,14 @@ ScriptReading ReadScript(std::string_view name, std::string_view text, const Con
   return reading;
 }
 
+const char* CommandName(CommandKind kind) {
+  if (kind == CommandKind::Type) return "type";
+  for (const auto& [name, parser] : Parsers()) {
+    if (parser.first == kind) return name.data();
+  }
+  return "?";
+}
+
 std::string ScriptErrorLine(std::string_view name, const ScriptError& error) {
   return "kzt_asm: " + std::string(name) + ":" + std::to_string(error.line) + ": " + error.message;
 }

@@ -29,6 +29,9 @@ struct ScriptReading {
 
 ScriptReading ReadScript(std::string_view name, std::string_view text, const ControlSets& controls);
 
+// The command's name as scripts write it ("press").
+const char* CommandName(CommandKind kind);
+
 // "kzt_asm: NAME:LINE: MESSAGE", the form every script error is reported in.
 std::string ScriptErrorLine(std::string_view name, const ScriptError& error);
 

@@ -19,6 +19,7 @@ constexpr char kSettingsFileName[] = "kzt_asm.INI";
 
 int requestedExitCode = 0;
 std::function<void()> idleAddition;
+std::function<void()> endAddition;
 
 // The module routines of the application's modules: none of them has work to do.
 void RunModuleStartRoutines() {}
@@ -50,6 +51,7 @@ void ApplicationMain() {
   globals.settings.Init(kSettingsFileName);
   RunModuleStartRoutines();
   KZT_A001();
+  if (endAddition) endAddition();
   RunModuleStopRoutines();
   globals.errors.Kill();
 }
@@ -57,6 +59,7 @@ void ApplicationMain() {
 void RunTesterProgram(const ProgramAdditions& additions) {
   res::RegisterWindowDefinitions(os::ExecutableModule());
   SetStartSeed(additions.seed);
+  endAddition = additions.atEnd;
   if (additions.atIdle) {
     idleAddition = additions.atIdle;
     win::SetIdleHook(IdleHook);

@@ -18,6 +18,9 @@ struct ProgramAdditions {
   // queue empty and nothing on the platform queue (no posted or input message, no paint
   // pending, no timer due). Whatever it queues is handled before it is called again.
   std::function<void()> atIdle;
+  // Called once KZT_A001 has returned (its window closed and released), before the
+  // error manager stops and the runtime shuts down.
+  std::function<void()> atEnd;
 };
 
 // The whole process. The caller installs the host first. Never returns; the exit code

@@ -1,0 +1,19 @@
+#pragma once
+// The `prop` command's reading: a property of the window (control 0) or of a control, as
+// the window runtime's property read gives it, and the property's number as printed.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace qor::win {
+struct Window;
+}
+
+namespace qor::app::drv {
+
+// The value as text; nullopt when the window runtime cannot read properties.
+std::optional<std::string> PropertyText(win::Window* window, int32_t control, uint32_t property);
+// Four upper-case hex digits ("7C12").
+std::string PropertyName(uint32_t property);
+
+}  // namespace qor::app::drv

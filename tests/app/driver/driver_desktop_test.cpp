@@ -1,0 +1,42 @@
+// The same script on the desktop host under a private Xvfb, in real time: what the
+// display shows of the client area equals the headless canvas pixel for pixel.
+#include <gtest/gtest.h>
+
+#include "tests/app/driver/driver_process.h"
+#include "tests/tools/platform_demo/image_compare.h"
+#include "tests/tools/platform_demo/xvfb_server.h"
+#include "window/platform/draw/png_file.h"
+
+namespace qor::app::drv::testing {
+namespace {
+
+using qor::tool::testing::XvfbServer;
+
+TEST(DriverDesktop, ShownOnXvfbEqualsTheHeadlessCanvas) {
+  if (!XvfbServer::Installed()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs it)";
+  const std::string steps = "key Tab\n";
+  std::string headless = OutputPath("headless-shown.png");
+  test::ProcessResult quiet = RunScript(steps + "wait 100\nshown " + headless + "\n");
+  ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
+
+  XvfbServer xvfb;
+  std::string error;
+  ASSERT_TRUE(xvfb.Start(&error)) << error;
+  std::string desktop = OutputPath("desktop-shown.png");
+  std::string script = OutputPath("desktop-script.txt");
+  FILE* file = std::fopen(script.c_str(), "wb");
+  std::fputs((steps + "wait 100\nshown " + desktop + "\n").c_str(), file);
+  std::fclose(file);
+  test::ProcessResult shown = RunKzt({"--script", script}, {"DISPLAY=" + xvfb.Display(), "SDL_VIDEODRIVER=x11"});
+  ASSERT_EQ(shown.exitCode, 0) << shown.err;
+
+  std::optional<ui::Canvas> a = ui::ReadPng(headless);
+  std::optional<ui::Canvas> b = ui::ReadPng(desktop);
+  ASSERT_TRUE(a && b);
+  qor::tool::testing::Comparison result = qor::tool::testing::CompareImages(*b, *a, 0);
+  EXPECT_TRUE(result.sameSize) << b->Width() << "x" << b->Height() << " against " << a->Width() << "x" << a->Height();
+  EXPECT_EQ(result.differing, 0);
+}
+
+}  // namespace
+}  // namespace qor::app::drv::testing

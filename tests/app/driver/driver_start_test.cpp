@@ -1,0 +1,55 @@
+// The tester at start, read through the driver as a process: the bound variables in
+// binding order, and a plain run's end (exit 0, no settings file written).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "tests/app/driver/driver_process.h"
+
+namespace qor::app::drv::testing {
+namespace {
+
+std::string RunOk(const std::string& script, const std::vector<std::string>& extra = {}) {
+  test::ProcessResult result = RunScript(script, extra);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  return result.out;
+}
+
+TEST(DriverStart, StateListsTheBoundVariablesInBindingOrderThenFlashCount) {
+  std::vector<std::string> lines = Lines(RunOk("state\n"));
+  ASSERT_EQ(lines.size(), 33u);
+  std::vector<std::string> names;
+  for (const std::string& line : lines) names.push_back(line.substr(0, line.find('\t')));
+  EXPECT_EQ(names, (std::vector<std::string>{
+                       "V1:U", "V1:L", "V1:B1", "V1:B2", "V1:B3", "V1:B4", "V1:H",        "V1:B",         "V2:U",
+                       "V2:L", "V2:B1", "V2:B2", "V2:B3", "V2:B4", "V2:H", "V2:B",        "V3:U",         "V3:L",
+                       "V3:B1", "V3:B2", "V3:B3", "V3:B4", "V3:H", "V3:B", "ButtonDelay", "ButtonRepeat", "G1S",
+                       "G1",   "SH1",  "G2",   "G2S",  "GL",   "FlashCount"}));
+  EXPECT_EQ(lines[0], "V1:U\t0");
+  EXPECT_EQ(lines[24], "ButtonDelay\t20");
+  EXPECT_EQ(lines[25], "ButtonRepeat\t10");
+  std::string g1;
+  for (int i = 0; i < 9; ++i) g1 += "1234567890";
+  EXPECT_EQ(lines[27], "G1\t" + g1);
+  EXPECT_EQ(lines[28], "SH1\t#");
+  EXPECT_EQ(lines[29], "G2\t" + std::string(90, 'x'));
+  EXPECT_EQ(lines[31], "GL\t90");
+  EXPECT_EQ(lines[32], "FlashCount\t0");
+}
+
+TEST(DriverStart, ClosingExitsZeroAndLeavesNoSettingsFile) {
+  char here[4096];
+  ASSERT_TRUE(getcwd(here, sizeof here));
+  std::string settings = std::string(here) + "/kzt_asm.INI";
+  unlink(settings.c_str());
+  for (const char* script : {"", "close\n", "# only a comment\n", "key Alt+F4\n"}) {
+    SCOPED_TRACE(script);
+    test::ProcessResult result = RunScript(script);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(access(settings.c_str(), F_OK), 0);
+  }
+}
+
+}  // namespace
+}  // namespace qor::app::drv::testing
