@@ -22,11 +22,11 @@ namespace {
 uint32_t ColourMessage(ui::Hwnd hwnd) {
   std::string className = ui::GetClassName(hwnd);
   uint32_t style = ui::GetWindowStyle(hwnd);
-  if (className == "Edit") {
+  if (className.ends_with("Edit")) {  // the system's edit and the runtime's QorEdit
     bool editable = ui::IsWindowEnabled(hwnd) && !(style & ui::ES_READONLY);
     return editable ? ui::WM_CTLCOLOREDIT : ui::WM_CTLCOLORSTATIC;
   }
-  if (className == "Button" && (style & ui::BS_TYPEMASK) != ui::BS_GROUPBOX) return ui::WM_CTLCOLORBTN;
+  if (className.ends_with("Button") && (style & ui::BS_TYPEMASK) != ui::BS_GROUPBOX) return ui::WM_CTLCOLORBTN;
   return ui::WM_CTLCOLORSTATIC;
 }
 
@@ -42,7 +42,7 @@ std::optional<std::string> ControlTip(const win::Window* window, int32_t number)
   ui::Hwnd hwnd = ControlWindow(window, number);
   win::RuntimeObject object = win::WindowObjectFromHandle(hwnd);
   if (!object.control) return std::nullopt;
-  return object.control->Record().help;
+  return object.control->Tip();
 }
 
 std::optional<PaintColours> ControlColours(const win::Window* window, int32_t number) {

@@ -1,5 +1,6 @@
-// The tester at start, read through the driver as a process: the bound variables in
-// binding order, and a plain run's end (exit 0, no settings file written).
+// The tester at start, read through the driver as a process: caption, texts and tips,
+// the bound variables in binding order, the seeded generator, and a plain run's end
+// (exit 0, no settings file written).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -35,6 +36,30 @@ TEST(DriverStart, StateListsTheBoundVariablesInBindingOrderThenFlashCount) {
   EXPECT_EQ(lines[29], "G2\t" + std::string(90, 'x'));
   EXPECT_EQ(lines[31], "GL\t90");
   EXPECT_EQ(lines[32], "FlashCount\t0");
+}
+
+TEST(DriverStart, CaptionTextsAndTips) {
+  EXPECT_EQ(RunOk("read 0\nread 1\nread 62\nread 31\ntip 67\ntip 31\ntip 1\n"),
+            "0\tRobin Example's Assembly Language Procedure and Function Tester!\n"
+            "1\tHihgest BYTE to lowest BYTE\n"
+            "62\tTo SET, RESET, and COMPLEMENT a bit, V2 must be in the range of 0 to 31, where 0 is the least "
+            "significant bit and 31 is the most significant bit.   To ROTATE bits V2 must be in the range of 1 "
+            "to 32.\n"
+            "31\t0\n"
+            "67\tTest the V2 bit of V1 and put the result in V3 ( 1 = Set it, 0 = Didn't set it ) then, if not "
+            "already set,  set the V2 bit of V1.\n"
+            "31\t\n"
+            "1\t\n");
+}
+
+TEST(DriverStart, RandomFillsFollowTheSeedAndHeadlessRunsAreAlike) {
+  const std::string script = "press 7\nstate\n";
+  auto v1 = [&](const std::vector<std::string>& extra) { return Lines(RunOk(script, extra)).at(0); };
+  std::string seeded = v1({"--seed", "12345"});
+  EXPECT_EQ(v1({"--seed", "12345"}), seeded);
+  EXPECT_NE(v1({"--seed", "54321"}), seeded);
+  EXPECT_EQ(v1({}), v1({}));  // the virtual clock seeds every headless run alike
+  EXPECT_NE(seeded, "V1:U\t0");
 }
 
 TEST(DriverStart, ClosingExitsZeroAndLeavesNoSettingsFile) {
