@@ -33,16 +33,15 @@ uint32_t ColourMessage(ui::Hwnd hwnd) {
 }  // namespace
 
 std::optional<std::string> ControlText(const win::Window* window, int32_t number) {
+  if (!ControlWindow(window, 0)) return std::nullopt;
   ui::Hwnd hwnd = ControlWindow(window, number);
-  if (!hwnd) return std::nullopt;
-  return ui::GetWindowText(hwnd);
+  return hwnd ? ui::GetWindowText(hwnd) : std::string();  // a kind that made nothing holds no text
 }
 
 std::optional<std::string> ControlTip(const win::Window* window, int32_t number) {
-  ui::Hwnd hwnd = ControlWindow(window, number);
-  win::RuntimeObject object = win::WindowObjectFromHandle(hwnd);
-  if (!object.control) return std::nullopt;
-  return object.control->Tip();
+  if (!ControlWindow(window, 0)) return std::nullopt;
+  win::RuntimeObject object = win::WindowObjectFromHandle(ControlWindow(window, number));
+  return object.control ? object.control->Tip() : std::string();
 }
 
 std::optional<PaintColours> ControlColours(const win::Window* window, int32_t number) {

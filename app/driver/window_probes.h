@@ -1,8 +1,9 @@
 #pragma once
 // What the output commands read from the running window: a control's text as it holds it
-// now, its tool tip, the colours it paints with, a property as the property read gives
-// it, and pictures of the window. Each answers nothing (nullopt) when the control or the
-// window is gone; the texts are the control's own bytes, unescaped.
+// now, its tool tip, the colours it paints with, and parts of pictures. Each answers
+// nothing (nullopt) when the window is closed; a control whose kind made no window
+// (kinds a program does not register create nothing) holds an empty text and tip and
+// has no colours. The texts are the control's own bytes, unescaped.
 #include <cstdint>
 #include <optional>
 #include <string>
