@@ -10,6 +10,7 @@
 #include "window/events/post_event.h"
 #include "window/properties/property_request.h"
 #include "window/platform/core/input.h"
+#include "window/property_access/property_calls.h"
 
 namespace qor::fw {
 
@@ -35,16 +36,21 @@ int32_t RuntimeWindowPrimitives::ReadProperty(int32_t control, uint32_t property
   return static_cast<int32_t>(value);
 }
 
-// The window runtime has no public call yet to show one control, take one back, or read
-// and assign a control property; until the controls and their properties land these do
-// nothing and read empty.
+// Properties of the target window, through the window runtime's property calls.
+std::string RuntimeWindowPrimitives::ReadPropertyText(int32_t control, uint32_t property) {
+  return win::ReadPropertyText(control, static_cast<int32_t>(property));
+}
+void RuntimeWindowPrimitives::AssignProperty(int32_t control, uint32_t property, std::string_view value) {
+  win::WriteProperty(control, static_cast<int32_t>(property), value);
+}
+
+// The window runtime has no public call yet to show one control or take one back; until
+// the controls land these do nothing.
 void RuntimeWindowPrimitives::DisplayControl(int32_t /*control*/) {}
+void RuntimeWindowPrimitives::UpdateControl(int32_t /*control*/) {}
 // The alert keys of a control are property 0x7D06, index 255 the key a window manager
 // adds; the window runtime does not keep alert keys yet.
 void RuntimeWindowPrimitives::SetAlertKey(int32_t /*control*/, int32_t /*keyCode*/) {}
-void RuntimeWindowPrimitives::UpdateControl(int32_t /*control*/) {}
-std::string RuntimeWindowPrimitives::ReadPropertyText(int32_t /*control*/, uint32_t /*property*/) { return {}; }
-void RuntimeWindowPrimitives::AssignProperty(int32_t /*control*/, uint32_t /*property*/, std::string_view /*value*/) {}
 
 void RuntimeWindowPrimitives::DisplayAll() {
   if (win::Window* window = win::TargetWindow()) win::RefreshChangedControls(*window);

@@ -46,6 +46,7 @@ struct Window {
   bool countedModal = false;
   std::vector<detail::UseBinding> bindings;           // one per variable-showing record
   std::vector<std::unique_ptr<Control>> controls;     // created controls, in creation order
+  std::vector<Control*> byNumber;                     // the numbered ones, by number (control_lookup.h)
   detail::EventQueue queue;
 
   // Timer: the interval in hundredths of a second (0: none) and the pending mark.

@@ -41,6 +41,7 @@ inline constexpr int32_t kTimer = 0x7C86;
 inline constexpr int32_t kFlag1000 = 0x7C88;
 inline constexpr int32_t kRecreate = 0x7C96;
 inline constexpr int32_t kBehind = 0x7C99;
+inline constexpr int32_t kCompleting = 0x7C9A;     // the window's completion pass runs
 inline constexpr int32_t kProcedure = 0x7CB4;
 inline constexpr int32_t kTextAgain = 0x7CBA;
 

@@ -46,6 +46,7 @@ constexpr PropertyInfo kProperties[] = {
     {prop::kFlag1000, "flag 1000", kScopeControl, kReadSet, kInteger, kNone},
     {prop::kRecreate, "recreate", kScopeControl, kSet, kInteger, kNone},
     {prop::kBehind, "behind", kScopeControl, kSet, kInteger, kNone},
+    {prop::kCompleting, "completing", kScopeWindow, kRead, kInteger, kNone},
     {prop::kProcedure, "procedure", kScopeControl, kSet, kInteger, kNone},
     {prop::kTextAgain, "text", kAny, kRead, kText, kNone},
 };

@@ -18,6 +18,7 @@
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/windows/control_lookup.h"
 #include "window/windows/modal_count.h"
 #include "window/windows/record_walk.h"
 #include "window/windows/window_lifecycle.h"
@@ -115,6 +116,7 @@ void CreateControls(Window& window) {
     if (!record.children.empty()) groups.emplace_back(&record, control.get());
     window.controls.push_back(std::move(control));
   });
+  IndexControlsByNumber(window);
 }
 
 void MakePlatformWindow(Window& window, detail::ThreadState& thread) {

@@ -93,6 +93,7 @@ void CloseWindow(Window* window) {
   ui::Hwnd handle = window->handle;
   window->handle = ui::Hwnd{};
   ui::DestroyWindow(handle);
+  window->byNumber.clear();
   window->controls.clear();
   window->bindings.clear();
   window->font = nullptr;

@@ -1,0 +1,135 @@
+// Requests that address nothing or cannot apply, the index rule, the targets and the
+// run-time error of a window that is not open.
+#include <gtest/gtest.h>
+
+#include "runtime/base/error_state.h"
+#include "runtime/values/value_stack.h"
+#include "tests/window/property_access/property_fixture.h"
+#include "window/detail/window_object.h"
+#include "window/platform/core/window_attributes.h"
+#include "window/properties/property_numbers.h"
+#include "window/property_access/property_dispatch.h"
+#include "window/property_access/property_entry_points.h"
+#include "window/property_access/property_target.h"
+#include "window/windows/window_lifecycle.h"
+
+namespace qor::win::testing {
+namespace {
+
+using enum PropertyResult;
+
+TEST_F(PropertyTest, TheIndexFoldsIntoNumbersBelowTheIndexedRange) {
+  OpenSample();
+  ASSERT_EQ(Set(1, prop::kWidth, "44"), kDone);
+  EXPECT_EQ(Get(1, prop::kX, 3), "44");  // index 3 addresses x + 2, the width
+  EXPECT_EQ(Set(1, prop::kX, "45", 4), kDone);  // x + 3, the height
+  EXPECT_EQ(Get(1, prop::kHeight), "45");
+  EXPECT_EQ(Get(1, prop::kX, 1), Get(1, prop::kX));  // index 1 is the number itself
+  // A fold past the last folded number addresses nothing, not the indexed range.
+  EXPECT_EQ(Get(1, prop::kLastFolded, 2), "");
+  EXPECT_EQ(LastPropertyResult(), kUnknown);
+  EXPECT_EQ(Get(1, 0x7D06, 5), "");
+  EXPECT_EQ(LastPropertyResult(), kUnknown);
+}
+
+TEST_F(PropertyTest, SelectorsLoseTrailingBlanksAndNamesAnswerNothing) {
+  OpenSample();
+  EXPECT_EQ(GetNamed(1, "31745   "), "9");
+  EXPECT_EQ(GetNamed(1, "  31745"), "9");
+  EXPECT_EQ(GetNamed(1, "TYPE"), "");
+  EXPECT_EQ(LastPropertyResult(), kUnknown);
+  EXPECT_EQ(GetNamed(1, "1234"), "");  // below 0x7000: a name, not a number
+  EXPECT_EQ(LastPropertyResult(), kUnknown);
+}
+
+TEST_F(PropertyTest, ASetThatCannotApplyChangesNothingAndSaysWhy) {
+  OpenSample();
+  rt::SetError(33);
+  ASSERT_EQ(Set(1, prop::kX, "10"), kDone);
+  struct Case {
+    int32_t control;
+    int32_t number;
+    const char* value;
+    PropertyResult result;
+  };
+  const Case cases[] = {
+      {99, prop::kX, "1", kNoControl},          {1, 0x7123, "1", kUnknown},
+      {1, prop::kType, "8", kWrongKind},        {1, prop::kTextAgain, "x", kWrongKind},
+      {2, prop::kRepeatDelay, "30", kWrongKind},  // a prompt has no repeat
+      {1, prop::kTimer, "10", kWrongKind},      // a window property on a control
+      {0, prop::kImmediate, "1", kWrongKind},   // a control property on the window
+      {1, prop::kX, "12a", kBadValue},          {1, prop::kX, "99999999999", kBadValue},
+      {1, prop::kFontSize, "0", kBadValue},     {1, prop::kFontFace, "   ", kBadValue},
+      {1, prop::kFontColour, "4294967296", kBadValue},  {0, prop::kWidth, "2147483648", kBadValue},
+      {0, prop::kTimer, "5000000000", kBadValue},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.control << " " << std::hex << c.number << " " << c.value);
+    EXPECT_EQ(Set(c.control, c.number, c.value), c.result);
+  }
+  EXPECT_EQ(Get(1, prop::kX), "10");
+  EXPECT_EQ(Get(1, prop::kFontColour), "-1");
+  EXPECT_EQ(Get(0, prop::kTimer), "0");
+  EXPECT_EQ(rt::ErrorCode(), 33);
+  EXPECT_EQ(rt::StrCount(), 0);
+  bool traced = false;
+  for (const std::string& line : trace.lines) traced |= line == "Property set 7C02 control 99: no control";
+  EXPECT_TRUE(traced);
+}
+
+TEST_F(PropertyTest, ReadsOfMissingControlsOrUnknownNumbersAreEmpty) {
+  OpenSample();
+  EXPECT_EQ(Get(77, prop::kType), "");
+  EXPECT_EQ(LastPropertyResult(), kNoControl);
+  EXPECT_EQ(Get(1, 0x7C50), "");
+  EXPECT_EQ(Get(0, prop::kType), "");  // the window has no type
+  EXPECT_EQ(LastPropertyResult(), kWrongKind);
+  EXPECT_EQ(Get(1, prop::kBehind), "");  // set only
+  EXPECT_EQ(rt::StrCount(), 0);
+}
+
+TEST_F(PropertyTest, BuiltInObjectsAnswerNoControlProperties) {
+  OpenSample();
+  for (intptr_t target : {kTargetSystem, kTargetSecondObject}) {
+    EXPECT_EQ(Get(1, prop::kType, 0, target), "");
+    EXPECT_EQ(LastPropertyResult(), kNoControl);
+    EXPECT_EQ(Get(0, prop::kText, 0, target), "");
+    EXPECT_EQ(LastPropertyResult(), kWrongKind);
+    EXPECT_EQ(Set(1, prop::kImmediate, "1", 0, target), kNoControl);
+  }
+  EXPECT_EQ(Get(1, prop::kImmediate), "0");
+}
+
+TEST_F(PropertyTest, AWindowReferenceIsLookedUpAmongLiveWindows) {
+  Window* first = OpenSample();
+  Window* other = PrepareSmall(SmallWindow("OTHER$WINDOW", {Button(8)}));
+  OpenWindow(other);  // now the target window
+  auto reference = reinterpret_cast<intptr_t>(first);
+  EXPECT_EQ(Get(8, prop::kType), "9");
+  EXPECT_EQ(Get(8, prop::kType, 0, reference), "");
+  EXPECT_EQ(Get(1, prop::kType, 0, reference), "9");
+  EXPECT_EQ(Set(0, prop::kText, "First", 0, reference), kDone);
+  EXPECT_EQ(ui::GetWindowText(first->handle), "First");
+}
+
+TEST_F(PropertyDeathTest, NoWindowOrAClosedOneIsError536) {
+  EXPECT_EXIT(Get(1, prop::kType), ::testing::ExitedWithCode(2), "Window is not open");
+  Window* closed = OpenSample();
+  ASSERT_EQ(Get(1, prop::kType, 0, reinterpret_cast<intptr_t>(closed)), "9");
+  CloseWindow(closed);
+  auto reference = reinterpret_cast<intptr_t>(closed);
+  EXPECT_EXIT(Get(1, prop::kType, 0, reference), ::testing::ExitedWithCode(2), "Window is not open");
+  EXPECT_EXIT(Set(1, prop::kX, "1", 0, reference), ::testing::ExitedWithCode(2), "Window is not open");
+}
+
+TEST_F(PropertyDeathTest, ANumberThatNamesNoWindowIsError536NeverFollowed) {
+  OpenSample();
+  ASSERT_EQ(Get(1, prop::kType), "9");
+  int notAWindow = 0;
+  for (intptr_t reference : {reinterpret_cast<intptr_t>(&notAWindow), intptr_t{12345}, intptr_t{-2}}) {
+    EXPECT_EXIT(Get(1, prop::kType, 0, reference), ::testing::ExitedWithCode(2), "Window is not open");
+  }
+}
+
+}  // namespace
+}  // namespace qor::win::testing
