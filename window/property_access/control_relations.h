@@ -23,7 +23,8 @@ PropertyResult PlaceBehind(Control& control, int64_t number);
 // Gives the control the registered procedure a number names; any other number is a
 // bad value and changes nothing.
 PropertyResult ReplaceProcedure(Control& control, int64_t number);
-// Makes the control's platform window again; a failure is run-time error 506.
+// Makes the control's platform window again in place (Control::Recreate); a failure is
+// run-time error 506.
 PropertyResult RecreateInPlace(Control& control);
 
 }  // namespace qor::win

@@ -1,5 +1,5 @@
-// The tester's stored window, opened headless, read back through properties: what its
-// procedure asks of it (control types, parents, texts, the range text's colour, the
+// The tester's stored window, opened headless with the runtime's control kinds, read
+// back through properties: what its procedure asks of it (control types, parents, texts, the range text's colour, the
 // timer) and the button timing pass it runs at open.
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "resources/windows/window_definitions.h"
 #include "tests/window/support/runtime_fixture.h"
+#include "window/controls/standard_kinds.h"
 #include "window/definition/decode.h"
 #include "window/definition/layout.h"
 #include "window/events/event_queries.h"
@@ -26,6 +27,7 @@ class TesterWindowProperties : public WindowRuntimeTest {
 
   void SetUp() override {
     WindowRuntimeTest::SetUp();
+    RegisterStandardControlKinds();  // over the stand-ins, for the kinds built so far
     uint32_t at = LoadWindowDefinition("kzt_asm$KZT_A001", "P1$WINDOW");
     ASSERT_NE(at, 0u);
     WindowRecord record = DecodeWindow(CurrentDefinition(), at);
