@@ -2,7 +2,7 @@
 // (0x7C01) at most 200 ns, setting the repeat delay (0x7A0F) at most 250 ns.
 //
 // The Entry figures are the goals: generated code's calls on the tester's open window
-// (121 controls), the selector and value pushed on the value stack, the target window
+// (121 controls, made by the runtime's kinds), the selector and value pushed on the value stack, the target window
 // resolved, the control found by number, its kind's handler and the base, the answer
 // pushed as a LONG (popped again by the loop). The Request figures time the request
 // path alone (selector, index rule, lookup, conversion), and the sparse lookup is timed
@@ -18,6 +18,7 @@
 #include "bench/ratio_table.h"
 #include "bench/tester_window.h"
 #include "runtime/values/value_stack.h"
+#include "window/controls/standard_kinds.h"
 #include "window/platform/hosts/headless_host.h"
 #include "window/property_access/property_entry_points.h"
 #include "window/property_access/property_target.h"
@@ -70,7 +71,7 @@ constexpr int32_t kLastButton = 121;
 
 void EntryReadType(benchmark::State& state) {
   qor::ui::HeadlessHost host;
-  bench::TesterWindow tester;
+  bench::TesterWindow tester(RegisterStandardControlKinds);
   OpenWindow(tester.get());
   for (auto _ : state) {
     qor::rt::StrPushBorrowed("31745", 5);
@@ -84,7 +85,7 @@ BENCHMARK(EntryReadType);
 
 void EntrySetRepeatDelay(benchmark::State& state) {
   qor::ui::HeadlessHost host;
-  bench::TesterWindow tester;
+  bench::TesterWindow tester(RegisterStandardControlKinds);
   OpenWindow(tester.get());
   for (auto _ : state) {
     qor::rt::StrPushBorrowed("31247", 5);
