@@ -14,7 +14,7 @@ using qor::tool::testing::XvfbServer;
 
 TEST(DriverDesktop, ShownOnXvfbEqualsTheHeadlessCanvas) {
   if (!XvfbServer::Installed()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup.sh installs it)";
-  const std::string steps = "key Tab\n";
+  const std::string steps = "press 81\nkey Tab\nkey Tab\n";  // pressed, hot, then the focus moved on
   std::string headless = OutputPath("headless-shown.png");
   test::ProcessResult quiet = RunScript(steps + "wait 100\nshown " + headless + "\n");
   ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
