@@ -2,9 +2,14 @@
 
 #include <cstdio>
 
+#include "window/property_access/property_calls.h"
+
 namespace qor::app::drv {
 
-std::optional<std::string> PropertyText(win::Window*, int32_t, uint32_t) { return std::nullopt; }
+std::optional<std::string> PropertyText(win::Window* window, int32_t control, uint32_t property) {
+  if (!window) return std::nullopt;
+  return win::ReadProperty(*window, control, static_cast<int32_t>(property)).AsText();
+}
 
 std::string PropertyName(uint32_t property) {
   char text[8];

@@ -11,7 +11,8 @@ struct Window;
 
 namespace qor::app::drv {
 
-// The value as text; nullopt when the window runtime cannot read properties.
+// The value as text, as the property read answers it (a number in decimal; the empty
+// text for a missing control or an unknown number); nullopt without a window.
 std::optional<std::string> PropertyText(win::Window* window, int32_t control, uint32_t property);
 // Four upper-case hex digits ("7C12").
 std::string PropertyName(uint32_t property);
