@@ -23,8 +23,11 @@ PropertyResult BuiltInObjectResult(const PropertyRequest& request) {
   return FindProperty(request.number) ? PropertyResult::kWrongKind : PropertyResult::kUnknown;
 }
 
-void Trace(const char* verb, const PropertyRequest& request, PropertyResult result) {
+enum class Call : uint8_t { kSet, kGet };
+
+void Trace(Call call, const PropertyRequest& request, PropertyResult result) {
   if (!rt::TraceLogEnabled()) return;
+  const char* verb = call == Call::kSet ? "set" : "get";
   char number[16];
   std::snprintf(number, sizeof number, "%X", static_cast<unsigned>(request.number));
   std::string line = std::string("Property ") + verb + " " + (request.number ? number : request.selector) +
@@ -33,9 +36,10 @@ void Trace(const char* verb, const PropertyRequest& request, PropertyResult resu
   rt::WriteTraceLine(line);
 }
 
-PropertyResult Kept(const char* verb, const PropertyRequest& request, PropertyResult result) {
+// Every set is traced; a get only when it finds nothing.
+PropertyResult Kept(Call call, const PropertyRequest& request, PropertyResult result) {
   gLastResult = result;
-  if (result != PropertyResult::kDone || verb[0] == 's') Trace(verb, request, result);
+  if (call == Call::kSet || result != PropertyResult::kDone) Trace(call, request, result);
   return result;
 }
 
@@ -64,7 +68,7 @@ PropertyResult GetWindowOrControl(Window& window, const PropertyRequest& request
 PropertyResult SetTargetProperty(const PropertyTarget& target, const PropertyRequest& request) {
   PropertyResult result = target.kind == TargetKind::kWindow ? SetWindowOrControl(*target.window, request)
                                                              : BuiltInObjectResult(request);
-  return Kept("set", request, result);
+  return Kept(Call::kSet, request, result);
 }
 
 PropertyResult GetTargetProperty(const PropertyTarget& target, const PropertyRequest& request,
@@ -72,7 +76,7 @@ PropertyResult GetTargetProperty(const PropertyTarget& target, const PropertyReq
   PropertyResult result = target.kind == TargetKind::kWindow ? GetWindowOrControl(*target.window, request, answer)
                                                              : BuiltInObjectResult(request);
   if (result != PropertyResult::kDone) answer = PropertyAnswer{};
-  return Kept("get", request, result);
+  return Kept(Call::kGet, request, result);
 }
 
 PropertyResult LastPropertyResult() { return gLastResult; }
