@@ -4,6 +4,7 @@
 
 #include "runtime/bindings/bindings.h"
 #include "window/accept/accept.h"
+#include "window/accept/field_updates.h"
 #include "window/accept/select_control.h"
 #include "window/classes/icon_names.h"
 #include "window/events/event_queries.h"
@@ -44,17 +45,14 @@ void RuntimeWindowPrimitives::AssignProperty(int32_t control, uint32_t property,
   win::WriteProperty(control, static_cast<int32_t>(property), value);
 }
 
-// The window runtime has no public call yet to show one control or take one back; until
-// the controls land these do nothing.
-void RuntimeWindowPrimitives::DisplayControl(int32_t /*control*/) {}
-void RuntimeWindowPrimitives::UpdateControl(int32_t /*control*/) {}
+void RuntimeWindowPrimitives::DisplayControl(int32_t control) { win::DisplayFields(control); }
+void RuntimeWindowPrimitives::UpdateControl(int32_t control) { win::UpdateFields(control); }
+
 // The alert keys of a control are property 0x7D06, index 255 the key a window manager
 // adds; the window runtime does not keep alert keys yet.
 void RuntimeWindowPrimitives::SetAlertKey(int32_t /*control*/, int32_t /*keyCode*/) {}
 
-void RuntimeWindowPrimitives::DisplayAll() {
-  if (win::Window* window = win::TargetWindow()) win::RefreshChangedControls(*window);
-}
+void RuntimeWindowPrimitives::DisplayAll() { win::DisplayFields(); }
 
 void RuntimeWindowPrimitives::Beep(uint32_t sound) { ui::MessageBeep(sound); }
 

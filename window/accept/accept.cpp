@@ -6,6 +6,7 @@
 #include "runtime/errors/run_time_error.h"
 #include "runtime/base/trace_log.h"
 #include "window/accept/default_actions.h"
+#include "window/accept/field_updates.h"
 #include "window/events/thread_switches.h"
 #include "window/accept/wait_for_event.h"
 #include "window/controls/control.h"
@@ -49,19 +50,13 @@ bool StillOpen(Window* window) {
 
 }  // namespace
 
-void RefreshChangedControls(Window& window) {
-  for (const std::unique_ptr<Control>& control : window.controls) {
-    if (control->VariableChanged()) control->Redisplay();
-  }
-}
-
 void Accept(const AcceptBody& body) {
   detail::ThreadState* thread = detail::CallingThread();
   Window* window = thread ? thread->active : nullptr;
   if (!window || !window->IsOpen()) rt::RunTimeError(kNoWindowForAccept, "WSLDIAL");
   CurrentEventScope scope(*thread);
   while (StillOpen(window)) {
-    RefreshChangedControls(*window);
+    DisplayChangedFields(*window);
     detail::EventRecord event;
     if (!WaitForEvent(*window, *thread, event)) break;
     thread->current = event;

@@ -23,8 +23,4 @@ using AcceptBody = std::function<int()>;
 // Runs the loop. Without an active window: run-time error 537.
 void Accept(const AcceptBody& body);
 
-// Redisplays every control of the window whose use variable changed since it was shown.
-struct Window;
-void RefreshChangedControls(Window& window);
-
 }  // namespace qor::win

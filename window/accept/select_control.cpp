@@ -30,6 +30,11 @@ Control* FocusFrom(Window& window, size_t from) {
   for (size_t i = from; i < window.controls.size(); ++i) {
     Control& control = *window.controls[i];
     if (!control.Handle() || !Available(control)) continue;
+    // A control that has the focus already is selected all the same.
+    if (ui::GetFocus() == control.Handle()) {
+      ReportFocusGained(control);
+      return &control;
+    }
     ui::SetFocus(control.Handle());
     if (ui::GetFocus() == control.Handle()) return &control;
   }

@@ -2,11 +2,13 @@
 
 #include "window/accept/idle_hooks.h"
 #include "window/accept/select_control.h"
+#include "window/controls/control.h"
 #include "window/events/thread_switches.h"
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/events/runtime_messages.h"
+#include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
@@ -14,6 +16,7 @@
 #include "os/global_lock.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/dialogs/dialog.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::win {
@@ -53,12 +56,27 @@ bool NextSystemMessage(ui::Msg& msg) {
   return ui::GetMessage(msg);
 }
 
-void Serve(const ui::Msg& msg, detail::ThreadState& thread) {
+// Enter first lets the focused control accept its edit in place; a refusal ends it there.
+bool EnterRefused(const Window& window, const ui::Msg& msg) {
+  if (msg.message != ui::WM_KEYDOWN || msg.wParam != ui::VK_RETURN || !window.focus) return false;
+  if (window.focus->Handle() != ui::GetFocus()) return false;
+  return !window.focus->AcceptInPlace();
+}
+
+// The window's keyboard: Tab and Shift+Tab through the tab stops in creation order
+// (entering a field selects its text), Enter the default button when there is one.
+bool DialogKey(const Window& window, const ui::Msg& msg) {
+  if (EnterRefused(window, msg)) return true;
+  return window.IsOpen() && ui::IsDialogMessage(window.handle, msg);
+}
+
+void Serve(const ui::Msg& msg, const Window& window, detail::ThreadState& thread) {
   if (msg.message == kBringToTopMessage && !msg.hwnd) {
     if (thread.active && thread.active->IsOpen()) ui::BringWindowToTop(thread.active->handle);
     return;
   }
   NoteKey(msg, thread);
+  if (DialogKey(window, msg)) return;
   ui::TranslateMessage(msg);
   ui::DispatchMessage(msg);
 }
@@ -77,7 +95,7 @@ bool WaitForEvent(Window& window, detail::ThreadState& thread, detail::EventReco
       ui::PostQuitMessage(static_cast<int>(msg.wParam));
       return false;
     }
-    Serve(msg, thread);
+    Serve(msg, window, thread);
   }
   return false;
 }

@@ -186,7 +186,7 @@ int32_t FocusControl() {
 void ReportFocusGained(Control& control) {
   Window& owner = control.Owner();
   owner.focus = &control;
-  if (control.Number() != 0) QueueEvent(owner, event::Selected, control.Number());
+  if (control.Number() != 0 && !owner.quietFocus) QueueEvent(owner, event::Selected, control.Number());
 }
 
 }  // namespace qor::win

@@ -140,6 +140,9 @@ class Control {
   virtual void StoreEdit() {}
   // The completion pass asks whether the contents are valid.
   virtual bool ContentsValid() { return true; }
+  // Enter in the control: accept its edited contents as leaving it would, keeping the
+  // focus; false when they were refused (Enter then goes no further).
+  virtual bool AcceptInPlace() { return true; }
   // Sets the text selection (character positions).
   virtual void SetSelection(int32_t /*first*/, int32_t /*last*/) {}
   // A WM_COMMAND notification from the control's platform window to its parent.
@@ -188,7 +191,8 @@ class Control {
 ControlFont ResolveControlFont(const WindowRecord& window, const ControlRecord& control);
 
 // Kinds report here each time their control gains the focus: it becomes its window's
-// focus control and, when it has a number, EVENT:Selected is queued for it.
+// focus control and, when it has a number, EVENT:Selected is queued for it (not for the
+// first focus a window gives as it opens).
 void ReportFocusGained(Control& control);
 
 }  // namespace qor::win

@@ -55,6 +55,7 @@ struct Window {
   bool timerPending = false;
 
   Control* focus = nullptr;
+  bool quietFocus = false;                // the focus moves without EVENT:Selected (at open)
   Control* defaultButton = nullptr;
   int32_t selecting = 0;                  // control marked by SelectControl, 0 for none
   bool completing = false;                // the completion pass runs

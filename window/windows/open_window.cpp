@@ -19,6 +19,8 @@
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/windows/control_lookup.h"
+#include "window/platform/core/focus.h"
+#include "window/platform/dialogs/dialog.h"
 #include "window/windows/modal_count.h"
 #include "window/windows/record_walk.h"
 #include "window/windows/window_lifecycle.h"
@@ -139,6 +141,16 @@ void Activate(Window& window, detail::ThreadState& thread) {
   NoteWindowOpened(thread.number);
 }
 
+// The focus starts on the first control in the tab order, if any takes it; being
+// placed there is no selection by the user or the program, so it posts nothing.
+void FocusFirstTabStop(Window& window) {
+  ui::Hwnd first = ui::GetNextDlgTabItem(window.handle, ui::Hwnd{}, false);
+  if (!first) return;
+  window.quietFocus = true;
+  ui::SetFocus(first);
+  window.quietFocus = false;
+}
+
 }  // namespace
 
 void OpenWindow(Window* window) {
@@ -151,6 +163,7 @@ void OpenWindow(Window* window) {
   CreateControls(*window);
   Activate(*window, *thread);
   ui::ShowWindow(window->handle, ui::SW_SHOW);
+  FocusFirstTabStop(*window);
   StartWindowTimer(*window);
 }
 

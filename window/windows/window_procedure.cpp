@@ -12,6 +12,7 @@
 #include "window/events/runtime_messages.h"
 #include "window/platform/defaults/default_proc.h"
 #include "window/platform/core/messages.h"
+#include "window/platform/core/message_loop.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/windows/window_timer.h"
@@ -34,6 +35,15 @@ void RequestClose(Window& window) {
 void HandCommand(ui::WParam wParam, ui::LParam lParam) {
   Control* control = WindowObjectFromHandle(ui::Hwnd::FromParam(static_cast<uintptr_t>(lParam))).control;
   if (control) control->Command(ui::HighWord(wParam));
+}
+
+// A part of a control (a spin box's arrows) tells the control's own window.
+ui::LResult HandNotify(ui::WParam wParam, ui::LParam lParam) {
+  const auto* header = reinterpret_cast<const ui::NotifyHeader*>(lParam);
+  if (!header) return 0;
+  Control* control = WindowObjectFromHandle(header->from).control;
+  if (!control || !control->Handle() || control->Handle() == header->from) return 0;
+  return ui::SendMessage(control->Handle(), ui::WM_NOTIFY, wParam, lParam);
 }
 
 }  // namespace
@@ -64,7 +74,7 @@ ui::LResult WindowProcedure(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, 
       return 0;
     case ui::WM_NOTIFY:
       if (AnswerTipRequest(lParam)) return 0;
-      break;
+      return HandNotify(wParam, lParam);
     case ui::WM_CTLCOLORSTATIC:
     case ui::WM_CTLCOLORBTN:
     case ui::WM_CTLCOLOREDIT:

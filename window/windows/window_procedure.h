@@ -2,7 +2,8 @@
 // The procedure of the runtime's windows. It keeps the window object in the window's
 // storage, turns a request to close into EVENT:CloseWindow (the focused control storing
 // its edit first) and the window timer into EVENT:Timer, answers QUERY_PFIELD with the
-// object, hands controls' commands to them and refuses the end of the session.
+// object, hands controls' commands to them (and a spin box's arrows' notices to the spin
+// box's field) and refuses the end of the session.
 #include <cstdint>
 
 #include "window/platform/core/types.h"

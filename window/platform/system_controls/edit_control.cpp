@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "window/platform/core/focus.h"
 #include "window/platform/core/invalidation.h"
@@ -75,8 +76,8 @@ LResult OnReplaceSelection(Hwnd field, EditState& state, WParam undoable, LParam
   return 0;
 }
 
-LResult OnSetText(Hwnd field, EditState& state, LParam text) {
-  state.model.SetText(text ? reinterpret_cast<const char*>(text) : "");
+LResult OnSetText(Hwnd field, EditState& state, std::string_view text) {
+  state.model.SetText(text);
   state.scroll = 0;
   detail::Refresh(field, state, EditChange::Text);
   return 1;
@@ -178,7 +179,10 @@ LResult EditMessage(Hwnd field, EditState& state, uint32_t message, WParam wPara
     case WM_KILLFOCUS:
       return OnFocus(field, state, false);
     case WM_SETTEXT:
-      return OnSetText(field, state, lParam);
+      return OnSetText(field, state, lParam ? reinterpret_cast<const char*>(lParam) : "");
+    case EM_SETTEXTCOUNTED:
+      if (!lParam) return OnSetText(field, state, {});
+      return OnSetText(field, state, std::string_view(reinterpret_cast<const char*>(lParam), wParam));
     case WM_GETTEXT:
       return OnGetText(state, wParam, lParam);
     case WM_GETTEXTLENGTH:

@@ -49,6 +49,8 @@ inline constexpr uint32_t EM_UNDO = 0x00C7;
 inline constexpr uint32_t EM_EMPTYUNDOBUFFER = 0x00CD;
 inline constexpr uint32_t EM_SETREADONLY = 0x00CF;   // wParam: read-only
 inline constexpr uint32_t EM_GETLIMITTEXT = 0x00D5;
+inline constexpr uint32_t EM_SETTEXTCOUNTED = 0x00DE;  // as WM_SETTEXT, with wParam the length: a 0 byte
+                                                     // is a character like any other
 inline constexpr uint32_t EM_POSFROMCHAR = 0x00D6;   // wParam: index; result: client point (PackPoint)
 inline constexpr uint32_t EM_CHARFROMPOS = 0x00D7;   // lParam: client point; result: index of the nearest boundary
 inline constexpr uint32_t WM_CUT = 0x0300;
