@@ -2,10 +2,14 @@
 // text. The input is "picture" NUL "text"; without a NUL its first byte picks one of a
 // fixed set of pictures and the rest is the text. The accept check is run for a BYTE, a
 // LONG spin box, a ULONG and a STRING variable; whatever it accepts must store and read
-// back within the variable's range, and a refusal must point inside the text.
+// back within the variable's range, and a refusal must point inside the text. As the
+// entry field does after a store, the stored value is shown through the picture again:
+// when that text passes the check it must store the very same bytes (a numeric or
+// string picture shows what it reads), and a spin step from it stays within the limits.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <string>
 
@@ -13,11 +17,36 @@
 #include "runtime/values/variable_reference.h"
 #include "tests/fuzz/fixed_year.h"
 #include "window/controls/accept_check.h"
+#include "window/controls/field_text.h"
+#include "window/controls/spin_step.h"
 #include "window/controls/variable_text.h"
 
 namespace {
 
 using namespace qor;
+
+bool ShowsWhatItReads(const rt::CompiledPicture& picture) {
+  return picture.Kind() == rt::PictureKind::kNumeric || picture.Kind() == rt::PictureKind::kString;
+}
+
+void CheckShownAgain(const rt::CompiledPicture& picture, const win::AcceptTarget& target, const uint8_t* stored) {
+  std::string shown = win::FieldTextOf(picture, stored, target.typeCode, target.size);
+  win::AcceptResult again = win::CheckTypedText(picture, shown, target);
+  if (!again.accepted) return;  // a picture too narrow for the value shows what it cannot read
+  uint8_t second[16] = {};
+  if (!win::StoreVariableText(second, target.typeCode, target.size, again.value)) __builtin_trap();
+  if (ShowsWhatItReads(picture) && std::memcmp(stored, second, target.size) != 0) __builtin_trap();
+  if (target.typeCode == rt::kTypeString) return;
+  double value = std::strtod(win::VariableValueText(stored, target.typeCode, target.size).c_str(), nullptr);
+  win::SpinRange spin = win::SpinRangeOf(target.limited ? target.low : 0, target.limited ? target.high : 0, 0);
+  win::ValueRange type = win::TypeRangeOf(target.typeCode, target.size);
+  for (int direction : {-1, 1}) {
+    double next = win::StepSpin(value, direction, spin, type).value;
+    if (next < type.low || next > type.high || (target.limited && (next < target.low || next > target.high))) {
+      __builtin_trap();
+    }
+  }
+}
 
 void CheckAccept(const rt::CompiledPicture& picture, std::string_view text) {
   const win::AcceptTarget targets[] = {{rt::kTypeByte, 1},
@@ -32,6 +61,7 @@ void CheckAccept(const rt::CompiledPicture& picture, std::string_view text) {
     }
     uint8_t storage[16] = {};
     if (!win::StoreVariableText(storage, target.typeCode, target.size, result.value)) __builtin_trap();
+    CheckShownAgain(picture, target, storage);
     std::string back = win::VariableValueText(storage, target.typeCode, target.size);
     if (target.typeCode == rt::kTypeString) continue;
     double stored = std::strtod(back.c_str(), nullptr);
