@@ -6,105 +6,68 @@
 // After the usual table it prints each figure (processor time, best run) against its goal.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <memory>
 #include <vector>
 
 #include "bench/ratio_table.h"
-#include "os/module.h"
-#include "resources/windows/window_definitions.h"
+#include "bench/tester_window.h"
 #include "window/accept/accept.h"
 #include "window/accept/field_updates.h"
 #include "window/controls/control_kinds.h"
 #include "window/controls/entry_control.h"
 #include "window/controls/spin_control.h"
-#include "window/definition/decode.h"
 #include "window/definition/layout.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
-#include "window/load_window_definition.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
-#include "window/platform/core/window_class.h"
-#include "window/platform/defaults/default_proc.h"
 #include "window/platform/hosts/headless_host.h"
 #include "window/platform/system_controls/edit_control.h"
-#include "window/windows/record_walk.h"
 #include "window/windows/window_lifecycle.h"
 #include "window/windows/window_timer.h"
 
 namespace qor::win {
 namespace {
 
-constexpr char kStandInClass[] = "QorBenchEntryStandIn";
-
-std::unique_ptr<Control> MakeStandIn(Window& owner, const ControlRecord& record) {
-  auto control = std::make_unique<Control>(owner, record);
-  ui::Rect at = ui::DialogRectToPixels({record.at.x, record.at.y, record.at.x + record.at.width,
-                                        record.at.y + record.at.height},
-                                       control->OwnerUnits());
-  control->SetHandle(ui::CreateWindow(kStandInClass, "", ui::WS_CHILD | ui::WS_VISIBLE, at, control->OwnerHandle(),
-                                      0x4000 + record.number));
-  return control;
+void RegisterFieldKinds() {
+  RegisterControlKind(layout::kTypeEntry, MakeEntryControl);
+  RegisterControlKind(layout::kTypeSpin, MakeSpinControl);
 }
 
-// The tester's window, open, its variables shown once and the timer stopped.
-class TesterWindow {
+// The tester's window with real entries and spins, open, its variables shown once and
+// its timer stopped.
+class OpenTester {
  public:
-  TesterWindow() {
-    static const bool once = [] {
-      res::RegisterWindowDefinitions(os::ExecutableModule());
-      ui::RegisterClass(ui::WindowClass{kStandInClass, ui::DefWindowProc});
-      return true;
-    }();
-    (void)once;
-    for (int type = 0; type < 256; ++type) {
-      if (LayoutOf(static_cast<uint8_t>(type)) && type != layout::kTypeWindow) {
-        RegisterControlKind(static_cast<uint8_t>(type), MakeStandIn);
-      }
-    }
-    RegisterControlKind(layout::kTypeEntry, MakeEntryControl);
-    RegisterControlKind(layout::kTypeSpin, MakeSpinControl);
-    uint32_t at = LoadWindowDefinition("kzt_asm$KZT_A001", "P1$WINDOW");
-    WindowRecord record = DecodeWindow(CurrentDefinition(), at);
-    std::vector<UseVariable> uses;
-    ForEachControlRecord(record, [&](const ControlRecord& control) {
-      if (!control.use) return;
-      storage_.emplace_back(control.use->byteSize, ' ');
-      uses.push_back({storage_.back().data(), control.use->typeCode, control.use->byteSize});
-    });
-    window_ = PrepareWindow("kzt_asm$KZT_A001", "P1$WINDOW", uses);
-    OpenWindow(window_);
-    SetWindowTimer(*window_, 0);
+  OpenTester() : tester_(RegisterFieldKinds) {
+    for (std::vector<uint8_t>& variable : tester_.Storage()) std::fill(variable.begin(), variable.end(), ' ');
+    OpenWindow(tester_.get());
+    SetWindowTimer(*tester_.get(), 0);
     Accept([] { return CurrentEvent() == event::GainFocus ? kTurnLeave : kTurnDone; });
   }
-  ~TesterWindow() {
-    CloseWindow(window_);
-    ReleaseWindow(window_);
-    ClearControlKinds();
-  }
+  ~OpenTester() { CloseWindow(tester_.get()); }
   EntryControl* Entry(int32_t number) const {
-    for (const auto& control : window_->controls) {
+    for (const auto& control : tester_.get()->controls) {
       if (control->Number() == number) return dynamic_cast<EntryControl*>(control.get());
     }
     return nullptr;
   }
-  std::deque<std::vector<uint8_t>>& Storage() { return storage_; }
+  std::deque<std::vector<uint8_t>>& Storage() { return tester_.Storage(); }
 
  private:
-  std::deque<std::vector<uint8_t>> storage_;
-  Window* window_ = nullptr;
+  bench::TesterWindow tester_;
 };
 
 void BM_KeystrokeInG1(benchmark::State& state) {
   ui::HeadlessHost host;
-  TesterWindow tester;
+  OpenTester tester;
   ui::Hwnd g1 = tester.Entry(94)->Handle();
   std::string text;
   for (int i = 0; i < 90; ++i) text += static_cast<char>('0' + (i + 1) % 10);
@@ -125,7 +88,7 @@ BENCHMARK(BM_KeystrokeInG1)->Unit(benchmark::kMicrosecond);
 // through its picture, repainted).
 void BM_AcceptEditedNumber(benchmark::State& state) {
   ui::HeadlessHost host;
-  TesterWindow tester;
+  OpenTester tester;
   EntryControl* field = tester.Entry(11);
   ui::SetFocus(field->Handle());
   host.Pump();
@@ -144,7 +107,7 @@ BENCHMARK(BM_AcceptEditedNumber)->Unit(benchmark::kMicrosecond);
 
 void BM_DisplayFieldsUnchanged(benchmark::State& state) {
   ui::HeadlessHost host;
-  TesterWindow tester;
+  OpenTester tester;
   DisplayFields();
   for (auto _ : state) DisplayFields();
 }
@@ -153,7 +116,7 @@ BENCHMARK(BM_DisplayFieldsUnchanged);
 // Every bound variable changed, then the 32 fields shown again and repainted.
 void BM_DisplayFieldsAllChanged(benchmark::State& state) {
   ui::HeadlessHost host;
-  TesterWindow tester;
+  OpenTester tester;
   uint8_t fill = '0';
   for (auto _ : state) {
     state.PauseTiming();

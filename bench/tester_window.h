@@ -68,6 +68,8 @@ class TesterWindow {
   TesterWindow(const TesterWindow&) = delete;
   TesterWindow& operator=(const TesterWindow&) = delete;
   Window* get() const { return window_; }
+  // The variables' storage, in binding order.
+  std::deque<std::vector<uint8_t>>& Storage() { return storage_; }
 
  private:
   std::deque<std::vector<uint8_t>> storage_;

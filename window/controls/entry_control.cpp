@@ -166,12 +166,14 @@ std::optional<ui::LResult> EntryControl::Message(uint32_t message, ui::WParam wP
   }
 }
 
+ui::Rect RecordPixelRect(const Control& control) {
+  const Placement& at = control.Record().at;
+  return ui::DialogRectToPixels({at.x, at.y, at.x + at.width, at.y + at.height}, control.OwnerUnits());
+}
+
 std::unique_ptr<Control> MakeEntryControl(Window& owner, const ControlRecord& record) {
   auto entry = std::make_unique<EntryControl>(owner, record);
-  const Placement& at = record.at;
-  ui::Rect rect = ui::DialogRectToPixels({at.x, at.y, at.x + at.width, at.y + at.height}, entry->OwnerUnits());
-  if (!entry->CreateField(rect)) return nullptr;
-  return entry;
+  return entry->CreateField(RecordPixelRect(*entry)) ? std::move(entry) : nullptr;
 }
 
 }  // namespace qor::win

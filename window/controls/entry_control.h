@@ -86,6 +86,9 @@ class EntryControl : public Control {
   bool reportsCompletion_ = false;
 };
 
+// The record's box in the owner's client area, in pixels.
+ui::Rect RecordPixelRect(const Control& control);
+
 std::unique_ptr<Control> MakeEntryControl(Window& owner, const ControlRecord& record);
 
 }  // namespace qor::win

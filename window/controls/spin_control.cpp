@@ -141,10 +141,7 @@ std::optional<ui::LResult> SpinControl::Message(uint32_t message, ui::WParam wPa
 
 std::unique_ptr<Control> MakeSpinControl(Window& owner, const ControlRecord& record) {
   auto spin = std::make_unique<SpinControl>(owner, record);
-  const Placement& at = record.at;
-  ui::Rect rect = ui::DialogRectToPixels({at.x, at.y, at.x + at.width, at.y + at.height}, spin->OwnerUnits());
-  if (!spin->CreateSpin(rect)) return nullptr;
-  return spin;
+  return spin->CreateSpin(RecordPixelRect(*spin)) ? std::move(spin) : nullptr;
 }
 
 }  // namespace qor::win
