@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "runtime/values/variable_reference.h"
+#include "window/controls/control_events.h"
+#include "window/controls/control_window.h"
 #include "window/controls/field_text.h"
 #include "window/controls/qor_edit_class.h"
 #include "window/controls/variable_text.h"
@@ -23,7 +25,6 @@ namespace qor::win {
 namespace {
 
 constexpr uint32_t kPrivateLength = 255;
-constexpr intptr_t kControlIdBase = 0x4000;
 
 uint32_t AlignmentStyle(uint32_t flags) {
   switch (JustificationOf(flags)) {
@@ -46,27 +47,45 @@ EntryControl::EntryControl(Window& owner, const ControlRecord& record)
 
 EntryControl::~EntryControl() {
   if (Handle() && ui::IsWindow(Handle())) {
-    AttachEntry(Handle(), nullptr);
+    DetachEntry(Handle());
     ui::DestroyWindow(Handle());
   }
 }
 
 uint32_t EntryControl::FieldStyle() const {
-  uint32_t style = ui::WS_CHILD | ui::WS_VISIBLE | AlignmentStyle(Flags());
-  if (!(Flags() & prop::kFlagSkip)) style |= ui::WS_TABSTOP;
+  uint32_t style = AlignmentStyle(Flags());
   if (!(Flags() & prop::kFlagNoBorder)) style |= ui::WS_BORDER;
   return style;
 }
 
-bool EntryControl::CreateField(const ui::Rect& at) {
-  RegisterQorEditClass();
-  ui::Hwnd field = ui::CreateWindow(kQorEditClass, "", FieldStyle(), at, OwnerHandle(), kControlIdBase + Number());
-  if (!field) return false;
-  AttachEntry(field, this);
-  SetHandle(field);
-  if (Owner().font) ui::SendMessage(field, ui::WM_SETFONT, reinterpret_cast<ui::WParam>(Owner().font.get()), 0);
-  ui::SendMessage(field, ui::EM_LIMITTEXT, TypingLimit(picture_), 0);
+bool EntryControl::CreateField() {
+  if (!CreateControlWindow(*this, QorEditClass(), FieldStyle())) return false;
+  ui::SendMessage(Handle(), ui::EM_LIMITTEXT, TypingLimit(picture_), 0);
   return true;
+}
+
+void EntryControl::Changed(ControlChange what) {
+  if (!Handle()) return;
+  switch (what) {
+    case ControlChange::kText:
+      if (!followingField_) SetFieldText(Text());
+      return;
+    case ControlChange::kJustification: {
+      uint32_t style = ui::GetWindowStyle(Handle()) & ~ui::ES_ALIGNMASK;
+      ui::SetWindowStyle(Handle(), style | AlignmentStyle(Flags()));
+      break;
+    }
+    default: break;
+  }
+  Control::Changed(what);
+}
+
+// The control's text follows each change of the field's.
+void EntryControl::Command(uint32_t notification) {
+  if (notification != ui::EN_CHANGE) return;
+  followingField_ = true;
+  SetText(FieldText());
+  followingField_ = false;
 }
 
 EntryControl::Variable EntryControl::Shown() const {
@@ -134,7 +153,7 @@ bool EntryControl::AcceptInPlace() {
     if (Number() != 0) QueueEvent(Owner(), event::Rejected, Number(), static_cast<uint32_t>(outcome.badPosition + 1));
     return false;
   }
-  if (Number() != 0) QueueEvent(Owner(), event::Accepted, Number());
+  PostControlEvent(*this, event::Accepted);
   if (reportsCompletion_) ui::SendMessage(OwnerHandle(), QUERY_EDITDONE, static_cast<ui::WParam>(Number()), 0);
   return true;
 }
@@ -166,14 +185,9 @@ std::optional<ui::LResult> EntryControl::Message(uint32_t message, ui::WParam wP
   }
 }
 
-ui::Rect RecordPixelRect(const Control& control) {
-  const Placement& at = control.Record().at;
-  return ui::DialogRectToPixels({at.x, at.y, at.x + at.width, at.y + at.height}, control.OwnerUnits());
-}
-
 std::unique_ptr<Control> MakeEntryControl(Window& owner, const ControlRecord& record) {
   auto entry = std::make_unique<EntryControl>(owner, record);
-  return entry->CreateField(RecordPixelRect(*entry)) ? std::move(entry) : nullptr;
+  return entry->CreateField() ? std::move(entry) : nullptr;
 }
 
 }  // namespace qor::win

@@ -9,7 +9,8 @@
 // and leaves the variable, the text and the modified mark alone; an accepted text is
 // stored, the mark cleared, EVENT:Accepted posted and the field shown again through the
 // picture; a field marked to report completion then sends QUERY_EDITDONE to its window.
-// Enter accepts the field the same way and keeps the focus.
+// Enter accepts the field the same way and keeps the focus. The control's text (property
+// 0x7C00) follows the field's; setting it sets the field's and marks it modified.
 //
 // Showing the variable again keeps a refused text while the variable is unchanged; a
 // variable the program changed replaces it. String pictures on text variables show and
@@ -39,10 +40,12 @@ class EntryControl : public Control {
   EntryControl(Window& owner, const ControlRecord& record);
   ~EntryControl() override;
 
-  // Makes the QorEdit field at a rectangle of the owner's client area (pixels).
-  bool CreateField(const ui::Rect& at);
+  // Makes the QorEdit field at the control's position.
+  bool CreateField();
 
   void Display() override;
+  void Changed(ControlChange what) override;
+  void Command(uint32_t notification) override;
   void StoreEdit() override;
   bool ContentsValid() override;
   void SetSelection(int32_t first, int32_t last) override;
@@ -76,18 +79,16 @@ class EntryControl : public Control {
   virtual AcceptTarget Target() const;
   // Stores a checked value text, clears the mark and shows the variable again.
   void StoreValue(std::string_view value);
-  // The window style of the field.
-  virtual uint32_t FieldStyle() const;
+  // The field's own style bits: alignment and border.
+  uint32_t FieldStyle() const;
 
  private:
   std::string pictureText_;
+  bool followingField_ = false;  // the control's text is being brought up to the field's
   rt::CompiledPicture picture_;
   std::unique_ptr<char[]> privateText_;
   bool reportsCompletion_ = false;
 };
-
-// The record's box in the owner's client area, in pixels.
-ui::Rect RecordPixelRect(const Control& control);
 
 std::unique_ptr<Control> MakeEntryControl(Window& owner, const ControlRecord& record);
 

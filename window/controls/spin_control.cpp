@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "window/controls/control_events.h"
 #include "window/controls/qor_edit_class.h"
 #include "window/controls/variable_text.h"
 #include "window/detail/object_reference.h"
 #include "window/events/event_codes.h"
-#include "window/events/queue_event.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
@@ -54,16 +54,25 @@ SpinControl::~SpinControl() {
   if (arrows_ && ui::IsWindow(arrows_)) ui::DestroyWindow(arrows_);
 }
 
-bool SpinControl::CreateSpin(const ui::Rect& at) {
-  int arrowsWidth = ArrowsWidth(at);
-  ui::Rect field = at;
-  field.right = std::max(field.left, at.right - arrowsWidth);
-  if (!CreateField(field)) return false;
-  uint32_t style = ui::WS_CHILD | (ui::GetWindowStyle(Handle()) & ui::WS_VISIBLE);
-  arrows_ = ui::CreateWindow(ui::kUpDownClass, "", style, {field.right, at.top, at.right, at.bottom}, OwnerHandle(), 0);
+bool SpinControl::CreateSpin() {
+  if (!CreateField()) return false;
+  uint32_t style = ui::WS_CHILD | (ui::GetWindowStyle(Handle()) & (ui::WS_VISIBLE | ui::WS_DISABLED));
+  arrows_ = ui::CreateWindow(ui::kUpDownClass, "", style, ui::GetWindowPlacement(Handle()), OwnerHandle(), 0);
   if (!arrows_) return false;
   detail::StoreObjectReference(arrows_, static_cast<Control*>(this));
+  SplitBox();
   return true;
+}
+
+void SpinControl::SplitBox() {
+  ui::Rect box = ui::GetWindowPlacement(Handle());
+  int fieldWidth = std::max(0, box.right - box.left - ArrowsWidth(box));
+  ui::MoveWindow(Handle(), box.left, box.top, fieldWidth, box.bottom - box.top);
+}
+
+void SpinControl::Changed(ControlChange what) {
+  EntryControl::Changed(what);
+  if (what == ControlChange::kPlacement) SplitBox();
 }
 
 AcceptTarget SpinControl::Target() const {
@@ -84,7 +93,7 @@ double SpinControl::BaseValue() const {
 void SpinControl::ShowChange(std::string_view value) {
   StoreValue(value);
   SetSelection(0, 0);
-  if (Number() != 0) QueueEvent(Owner(), event::NewSelection, Number());
+  PostControlEvent(*this, event::NewSelection);
 }
 
 void SpinControl::StepList(int direction) {
@@ -141,7 +150,7 @@ std::optional<ui::LResult> SpinControl::Message(uint32_t message, ui::WParam wPa
 
 std::unique_ptr<Control> MakeSpinControl(Window& owner, const ControlRecord& record) {
   auto spin = std::make_unique<SpinControl>(owner, record);
-  return spin->CreateSpin(RecordPixelRect(*spin)) ? std::move(spin) : nullptr;
+  return spin->CreateSpin() ? std::move(spin) : nullptr;
 }
 
 }  // namespace qor::win

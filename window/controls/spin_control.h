@@ -21,8 +21,9 @@ class SpinControl : public EntryControl {
   SpinControl(Window& owner, const ControlRecord& record);
   ~SpinControl() override;
 
-  // Makes the field and its arrows within the rectangle.
-  bool CreateSpin(const ui::Rect& at);
+  // Makes the field and its arrows within the control's box.
+  bool CreateSpin();
+  void Changed(ControlChange what) override;
   ui::Hwnd Arrows() const { return arrows_; }
 
   // One step: +1 up, -1 down.
@@ -40,6 +41,8 @@ class SpinControl : public EntryControl {
   void StepList(int direction);
   void ShowChange(std::string_view value);
   void FollowField(uint32_t message, ui::WParam wParam);
+  // Narrows the field, which fills the control's box, to leave the arrows their strip.
+  void SplitBox();
 
   SpinRange range_;
   ui::Hwnd arrows_;

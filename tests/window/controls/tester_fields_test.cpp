@@ -1,6 +1,5 @@
-// The tester's stored window with real entry and spin fields over its 32 variables laid
-// out as the tester keeps them (other kinds are plain windows; texts and group boxes take
-// no focus): where the focus starts, what the fields show, and views that follow a value
+// The tester's stored window with the runtime's kinds over its 32 variables laid out as
+// the tester keeps them: where the focus starts, what the fields show, and views that follow a value
 // typed into any of them.
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@
 #include "resources/windows/window_definitions.h"
 #include "tests/window/controls/entry_fixture.h"
 #include "window/accept/field_updates.h"
-#include "window/controls/control_kinds.h"
+#include "window/controls/standard_kinds.h"
 #include "window/definition/layout.h"
 #include "window/events/event_queries.h"
 #include "window/platform/core/focus.h"
@@ -20,7 +19,6 @@
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
-#include "window/platform/system_controls/static_control.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::win::testing {
@@ -40,24 +38,12 @@ struct TesterState {
   char g1[90], g2[90], sh1[1] = {'#'};
 };
 
-// Texts and group boxes are no tab stops.
-std::unique_ptr<Control> MakeText(Window& owner, const ControlRecord& record) {
-  auto control = std::make_unique<Control>(owner, record);
-  const Placement& at = record.at;
-  ui::Rect rect = ui::DialogRectToPixels({at.x, at.y, at.x + at.width, at.y + at.height}, control->OwnerUnits());
-  control->SetHandle(ui::CreateWindow(ui::kStaticClass, record.text, ui::WS_CHILD | ui::WS_VISIBLE, rect,
-                                      control->OwnerHandle(), 0x4000 + record.number));
-  return control;
-}
-
 class TesterFields : public EntryTest {
  protected:
   void SetUp() override {
     EntryTest::SetUp();
     res::RegisterWindowDefinitions(os::ExecutableModule());
-    for (uint8_t type : {layout::kTypePrompt, layout::kTypeString, layout::kTypeGroup}) {
-      RegisterControlKind(type, MakeText);
-    }
+    RegisterStandardControlKinds();
     for (RegisterRecord& v : s.v) {
       std::memset(v.h, ' ', sizeof v.h);
       std::memset(v.b, ' ', sizeof v.b);

@@ -1,6 +1,6 @@
 // Opening the tester's stored window makes its 121 controls: each a child window with id
 // number + 0x4000 of its kind's class, with the texts, tips, fonts and containers the
-// window shows. Entries and spins are stand-ins here (their kinds are tested apart).
+// window shows. Entries and spins are QorEdit fields (their kinds are tested apart).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -50,7 +50,7 @@ TEST_F(TesterWindowControls, EveryRecordMakesItsControlWithItsIdAndClass) {
   const std::map<uint8_t, std::string> kClasses = {
       {layout::kTypeString, "QorString"}, {layout::kTypeButton, "QorButton"},
       {layout::kTypePrompt, "QorPrompt"}, {layout::kTypeGroup, "QorGroup"},
-      {layout::kTypeEntry, kStandInClass}, {layout::kTypeSpin, kStandInClass}};
+      {layout::kTypeEntry, "QorEdit"}, {layout::kTypeSpin, "QorEdit"}};
   std::map<uint8_t, int> kinds;
   for (const auto& control : window->controls) {
     ui::Hwnd hwnd = control->Handle();

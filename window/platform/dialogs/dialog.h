@@ -63,7 +63,8 @@ bool IsDialogMessage(Hwnd dialog, const Msg& msg);
 
 // The next (or previous) control in the tab order after `control` (null: from the
 // start), wrapping round; null when no control takes the focus. Any window's children
-// have a tab order: the order they were made in.
+// have a tab order: the order they were made in. Controls that take no input (those
+// answering WM_GETDLGCODE with DLGC_STATIC) are passed by, tab stop or not.
 Hwnd GetNextDlgTabItem(Hwnd dialog, Hwnd control, bool previous);
 // The next (or previous) shown, enabled, non-static control of `control`'s group (from a
 // control with WS_GROUP up to the next one), wrapping round within it; `control` itself

@@ -21,10 +21,12 @@ namespace {
 constexpr uint32_t kPushButton = DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON;
 
 // A control in the tab order: shown (by its own style: the dialog may still be hidden),
-// enabled and a tab stop.
+// enabled, a tab stop and taking input (a text or group box with the tab stop style is
+// passed by).
 bool TakesFocus(Hwnd control) {
   uint32_t style = GetWindowStyle(control);
-  return (style & WS_VISIBLE) && (style & WS_TABSTOP) && IsWindowEnabled(control);
+  return (style & WS_VISIBLE) && (style & WS_TABSTOP) && IsWindowEnabled(control) &&
+         !(detail::DialogCode(control, nullptr) & DLGC_STATIC);
 }
 
 // Within a group the arrows reach every shown, enabled control that takes input.
