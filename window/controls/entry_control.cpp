@@ -17,7 +17,9 @@
 #include "window/platform/core/messages.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
+#include "window/platform/core/focus.h"
 #include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 #include "window/platform/system_controls/edit_control.h"
 #include "window/properties/property_numbers.h"
 
@@ -61,6 +63,30 @@ uint32_t EntryControl::FieldStyle() const {
 bool EntryControl::CreateField() {
   if (!CreateControlWindow(*this, QorEditClass(), FieldStyle())) return false;
   ui::SendMessage(Handle(), ui::EM_LIMITTEXT, TypingLimit(picture_), 0);
+  return true;
+}
+
+bool EntryControl::Recreate() {
+  ui::Hwnd old = Handle();
+  if (!old || !ui::IsWindow(old)) return false;
+  std::string text = FieldText();
+  bool modified = Modified();
+  bool focused = ui::GetFocus() == old;
+  uint32_t start = 0, end = 0;
+  ui::SendMessage(old, ui::EM_GETSEL, reinterpret_cast<ui::WParam>(&start), reinterpret_cast<ui::LParam>(&end));
+  ui::Rect at = ui::GetWindowPlacement(old);
+  SetToolAdded(false);
+  if (!CreateField()) {
+    SetHandle(old);
+    return false;
+  }
+  ui::SetWindowPos(Handle(), old, at.left, at.top, at.right - at.left, at.bottom - at.top, ui::SWP_NOACTIVATE);
+  DetachEntry(old);
+  ui::DestroyWindow(old);
+  ui::SendMessage(Handle(), ui::EM_SETTEXTCOUNTED, text.size(), reinterpret_cast<ui::LParam>(text.data()));
+  ui::SendMessage(Handle(), ui::EM_SETMODIFY, modified ? 1 : 0, 0);
+  ui::SendMessage(Handle(), ui::EM_SETSEL, start, end);
+  if (focused) ui::SetFocus(Handle());
   return true;
 }
 

@@ -45,6 +45,9 @@ class EntryControl : public Control {
 
   void Display() override;
   void Changed(ControlChange what) override;
+  // A new field in the old one's place, its text, mark, selection and focus kept (the
+  // field draws its border itself, so the old one's style no longer shows it).
+  bool Recreate() override;
   void Command(uint32_t notification) override;
   void StoreEdit() override;
   bool ContentsValid() override;

@@ -21,6 +21,7 @@
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
+#include "window/platform/core/window_geometry.h"
 #include "window/platform/dialogs/default_button.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/platform/system_controls/edit_control.h"
@@ -277,6 +278,24 @@ TEST_F(EntryField, TheCompletionPassSelectsTheFirstFieldThatDoesNotPass) {
   EntryOf(2)->SetFieldText("9z");
   EXPECT_TRUE(EntryOf(1)->ContentsValid());
   EXPECT_FALSE(EntryOf(2)->ContentsValid());
+}
+
+TEST_F(EntryField, ReCreatedInPlaceItKeepsItsTextMarkLimitAndFocus) {
+  int32_t a = 0, b = 0;
+  Open({Field(1, "n-_11", kLong, 4), Field(2, "n-_11", kLong, 4)}, {Use(a, kLong), Use(b, kLong)});
+  DisplayFields();
+  ui::Hwnd old = FieldOf(1);
+  ui::Rect at = ui::GetWindowPlacement(old);
+  EntryOf(1)->SetFieldText(std::string("1\0x", 3));
+  ASSERT_TRUE(EntryOf(1)->Recreate());
+  EXPECT_NE(FieldOf(1), old);
+  EXPECT_FALSE(ui::IsWindow(old));
+  EXPECT_EQ(ui::GetWindowPlacement(FieldOf(1)), at);
+  EXPECT_EQ(EntryOf(1)->FieldText(), std::string("1\0x", 3));
+  EXPECT_TRUE(EntryOf(1)->Modified());
+  EXPECT_EQ(ui::GetFocus(), FieldOf(1));
+  EXPECT_EQ(ui::SendMessage(FieldOf(1), ui::EM_GETLIMITTEXT, 0, 0), 11);
+  EXPECT_FALSE(EntryOf(1)->AcceptInPlace());  // the new field is the entry's: it checks and refuses
 }
 
 }  // namespace
