@@ -25,6 +25,8 @@
 #include "window/platform/dialogs/default_button.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/platform/system_controls/edit_control.h"
+#include "window/properties/property_numbers.h"
+#include "window/property_access/property_calls.h"
 
 namespace qor::win::testing {
 namespace {
@@ -278,6 +280,20 @@ TEST_F(EntryField, TheCompletionPassSelectsTheFirstFieldThatDoesNotPass) {
   EntryOf(2)->SetFieldText("9z");
   EXPECT_TRUE(EntryOf(1)->ContentsValid());
   EXPECT_FALSE(EntryOf(2)->ContentsValid());
+}
+
+TEST_F(EntryField, TheTextPropertyReadsWhatTheFieldHoldsAndASetMarksItModified) {
+  int32_t a = 5;
+  Open({Field(1, "n-_11", kLong, 4)}, {Use(a, kLong)});
+  DisplayFields();
+  EXPECT_EQ(ReadPropertyText(*window, 1, prop::kText), "5");
+  Run({{10, [&] { Retype(1, "12"); }}});
+  EXPECT_EQ(ReadPropertyText(*window, 1, prop::kText), "12");
+  EXPECT_EQ(WriteProperty(*window, 1, prop::kText, "x1"), PropertyResult::kDone);
+  EXPECT_EQ(EntryOf(1)->FieldText(), "x1");
+  EXPECT_TRUE(EntryOf(1)->Modified());
+  EXPECT_FALSE(EntryOf(1)->AcceptInPlace());
+  EXPECT_EQ(a, 5);
 }
 
 TEST_F(EntryField, ReCreatedInPlaceItKeepsItsTextMarkLimitAndFocus) {
