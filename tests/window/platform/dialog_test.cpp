@@ -3,6 +3,8 @@
 // centring, all on the headless host with scheduled input.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tests/window/platform/recorder.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/keys.h"
@@ -284,6 +286,16 @@ TEST_F(Dialogs, DialogUnitsFollowTheTemplateFont) {
   EXPECT_EQ(client.Height(), DialogUnitsToPixelsY(60, units));
   EXPECT_EQ(PixelsToDialogUnitsX(DialogUnitsToPixelsX(200, units), units), 200);
   EXPECT_EQ(PixelsToDialogUnitsY(DialogUnitsToPixelsY(45, units), units), 45);
+}
+
+// A position may be set to any 32-bit value; converting it holds the result to int's
+// range instead of overflowing.
+TEST(DialogUnits, ValuesFarOutAreHeldToTheRangeOfInt) {
+  const DialogBaseUnits units{6, 13};
+  EXPECT_EQ(DialogUnitsToPixelsX(std::numeric_limits<int>::min(), units), std::numeric_limits<int>::min());
+  EXPECT_EQ(DialogUnitsToPixelsY(std::numeric_limits<int>::max(), units), std::numeric_limits<int>::max());
+  EXPECT_EQ(DialogUnitsToPixelsX(-400000000, units), -599999999);  // -2,400,000,000 needs 64 bits
+  EXPECT_EQ(PixelsToDialogUnitsX(std::numeric_limits<int>::max(), {1, 1}), std::numeric_limits<int>::max());
 }
 
 TEST_F(Dialogs, CentredOnTheOwnerOrAGivenRectangleAndKeptOnTheScreen) {

@@ -1,5 +1,9 @@
 #include "window/platform/dialogs/dialog_units.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "window/platform/draw/logical_dpi.h"
 
 namespace qor::ui {
@@ -8,6 +12,12 @@ namespace {
 
 constexpr const char* kAlphabet = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr int kAlphabetHalf = 26;
+
+// Any int converts: the products are taken in 64 bits and the results held to int's range,
+// so a position set far out (a property may give any 32-bit value) cannot overflow.
+int HeldToInt(int64_t value) {
+  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
 
 // A context that only measures: it draws nowhere.
 DeviceContext MeasuringContext(const FontHandle& font) {
@@ -31,10 +41,15 @@ FontHandle CreatePointFont(const std::string& face, int pointSize, int weight, b
   return CreateFontIndirect(LogFont{PointsToHeight(pointSize), weight, italic, face});
 }
 
-int DialogUnitsToPixelsX(int units, DialogBaseUnits base) { return (units * base.width + 3) / 4; }
-int DialogUnitsToPixelsY(int units, DialogBaseUnits base) { return (units * base.height + 7) / 8; }
-int PixelsToDialogUnitsX(int pixels, DialogBaseUnits base) { return base.width ? pixels * 4 / base.width : 0; }
-int PixelsToDialogUnitsY(int pixels, DialogBaseUnits base) { return base.height ? pixels * 8 / base.height : 0; }
+
+int DialogUnitsToPixelsX(int units, DialogBaseUnits base) { return HeldToInt((int64_t{units} * base.width + 3) / 4); }
+int DialogUnitsToPixelsY(int units, DialogBaseUnits base) { return HeldToInt((int64_t{units} * base.height + 7) / 8); }
+int PixelsToDialogUnitsX(int pixels, DialogBaseUnits base) {
+  return base.width ? HeldToInt(int64_t{pixels} * 4 / base.width) : 0;
+}
+int PixelsToDialogUnitsY(int pixels, DialogBaseUnits base) {
+  return base.height ? HeldToInt(int64_t{pixels} * 8 / base.height) : 0;
+}
 
 Rect DialogRectToPixels(const Rect& units, DialogBaseUnits base) {
   int left = DialogUnitsToPixelsX(units.left, base);
