@@ -15,12 +15,14 @@
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
 #include "window/events/queue_event.h"
+#include "window/events/runtime_messages.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/styles.h"
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
+#include "window/windows/window_lifecycle.h"
 #include "window/platform/core/window_geometry.h"
 #include "window/platform/dialogs/default_button.h"
 #include "window/platform/system_controls/button_control.h"
@@ -280,6 +282,31 @@ TEST_F(EntryField, TheCompletionPassSelectsTheFirstFieldThatDoesNotPass) {
   EntryOf(2)->SetFieldText("9z");
   EXPECT_TRUE(EntryOf(1)->ContentsValid());
   EXPECT_FALSE(EntryOf(2)->ContentsValid());
+}
+
+ui::WindowProc runtimeProc = nullptr;
+std::vector<std::string> editDone;
+
+ui::LResult NoteEditDone(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {
+  if (message == QUERY_EDITDONE) editDone.push_back(std::to_string(wParam));
+  return ui::CallWindowProc(runtimeProc, hwnd, message, wParam, lParam);
+}
+
+TEST_F(EntryField, AFieldMarkedToReportCompletionTellsItsWindowAfterEachAcceptedEdit) {
+  int32_t a = 0, b = 0;
+  Open({Field(1, "n-_11", kLong, 4), Field(2, "n-_11", kLong, 4)}, {Use(a, kLong), Use(b, kLong)});
+  editDone.clear();
+  runtimeProc = ui::SetWindowProc(WindowHandle(window), NoteEditDone);
+  EntryOf(1)->SetReportsCompletion(true);
+  for (const char* text : {"4", "4q", "5"}) {
+    EntryOf(1)->SetFieldText(text);
+    EntryOf(1)->AcceptInPlace();
+    EntryOf(2)->SetFieldText(text);
+    EntryOf(2)->AcceptInPlace();
+  }
+  ui::SetWindowProc(WindowHandle(window), runtimeProc);
+  EXPECT_EQ(editDone, (Seq{"1", "1"}));  // accepted twice; refused once; field 2 is not marked
+  EXPECT_EQ(a, 5);
 }
 
 TEST_F(EntryField, TheTextPropertyReadsWhatTheFieldHoldsAndASetMarksItModified) {
