@@ -62,9 +62,10 @@ ui::Hwnd EntryTest::FieldOf(int32_t number) const { return EntryOf(number)->Hand
 
 void EntryTest::Run(const Script& script) {
   uint64_t last = 0;
-  for (const auto& [at, step] : script) {
-    last = std::max(last, at);
-    host.Schedule(at, [step] {
+  for (const auto& entry : script) {
+    const std::function<void()>& step = entry.second;
+    last = std::max(last, entry.first);
+    host.Schedule(entry.first, [step] {
       step();
       ui::PostMessage(ui::Hwnd{}, ui::WM_NULL, 0, 0);
     });
