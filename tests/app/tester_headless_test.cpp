@@ -163,5 +163,24 @@ TEST(TesterHeadless, NumberButtonsGiveV2TheNumberTheyShow) {
   EXPECT_EQ(values, "0 1 2 4 6 8 10 12 14 15 16 18 20 22 24 26 28 30 31 32 ");
 }
 
+TEST(TesterHeadless, ASliceStartMovedToTheEndLimitsTheLengthAndTheSliceOperationsStayInside) {
+  ui::HeadlessHost host;
+  std::string g1Before, g1After;
+  int32_t length = 0;
+  StepRunner(host, {{0, [] {
+                       RunningTesterState()->G1S = 90;  // as the arrows leave it
+                       win::PostEvent(ev::NewSelection, 92);
+                     }},
+                    {0, [&] {
+                       length = RunningTesterState()->GL;
+                       g1Before.assign(RunningTesterState()->G1, kBlockSize);
+                       win::PostEvent(ev::Accepted, 104);  // GROL ( G1S , GL ): one byte turns into itself
+                     }},
+                    {0, [&] { g1After.assign(RunningTesterState()->G1, kBlockSize); }}})
+      .Run();
+  EXPECT_EQ(length, 1);
+  EXPECT_EQ(g1After, g1Before);
+}
+
 }  // namespace
 }  // namespace qor::app
