@@ -7,6 +7,7 @@
 
 #include "resources/windows/window_definitions.h"
 #include "tests/window/support/runtime_fixture.h"
+#include "window/accept/field_updates.h"
 #include "window/controls/standard_kinds.h"
 #include "window/definition/decode.h"
 #include "window/definition/layout.h"
@@ -71,6 +72,9 @@ TEST_F(TesterWindowProperties, EveryControlReadsItsKindAndTheNumberButtonsTheirG
   EXPECT_EQ(ReadPropertyText(*window, 40, prop::kText), "15");
   EXPECT_EQ(ReadPropertyInteger(*window, 40, prop::kText), 15);  // as HandleEvent converts it
   EXPECT_EQ(ReadPropertyText(*window, 122, prop::kType), "");
+  // Entries and spin boxes read what their fields show: the variables start at zero.
+  DisplayFields();
+  for (int32_t number : {10, 11, 12, 64, 92}) EXPECT_EQ(ReadPropertyText(*window, number, prop::kText), "0") << number;
 }
 
 TEST_F(TesterWindowProperties, FontsTimerAndFlagsAsStored) {
