@@ -11,9 +11,12 @@ namespace qor::app::drv {
 
 void MovePointer(ui::Point screen);
 void LeftButton(bool down, ui::Point screen);
-// The chord's modifiers down, its key down and up (typing the key's character on a US
-// keyboard when neither Ctrl nor Alt is held), the modifiers up again.
-void PressChord(const KeyChord& chord);
+// A chord in three parts, each to be handled before the next (a window reads the state
+// of the modifiers as it handles the key): its modifiers down; its key down and up,
+// typing the key's character on a US keyboard when neither Ctrl nor Alt is held; the
+// modifiers up again.
+void ChordModifiers(const KeyChord& chord, bool down);
+void ChordKey(const KeyChord& chord);
 // Each byte typed as a character (a key that carries it), whatever the byte.
 void TypeBytes(std::string_view bytes);
 

@@ -61,6 +61,7 @@ void ScriptRunner::AtIdle() {
     }
     ++next_;
     phase_ = 0;
+    carriedOut_ = false;
     if (step == Step::YieldLast && SomethingQueued()) return;
   }
   finished_ = true;  // the end of the script acts as `close`
@@ -70,6 +71,7 @@ void ScriptRunner::AtIdle() {
 void ScriptRunner::AtEnd() {
   if (timer_) ui::KillTimer(ui::Hwnd{}, timer_);
   timer_ = 0;
+  if (carriedOut_) ++next_;
   if (!finished_ && next_ < script_.commands.size()) {
     const Command& command = script_.commands[next_];
     finished_ = true;
@@ -89,7 +91,7 @@ ScriptRunner::Step ScriptRunner::RunStep(const Command& command) {
     case CommandKind::Hold: return Hold(command);
     case CommandKind::Spin: return Spin(command);
     case CommandKind::Type: return Type(command);
-    case CommandKind::Key: PressChord(command.key); return Step::YieldLast;
+    case CommandKind::Key: return Chord(command.key, phase_) ? Step::YieldLast : Step::Yield;
     case CommandKind::Wait: return Wait(command);
     case CommandKind::Shot:
     case CommandKind::Shown: return Picture(command);
@@ -144,20 +146,31 @@ ScriptRunner::Step ScriptRunner::Spin(const Command& command) {
 }
 
 ScriptRunner::Step ScriptRunner::Type(const Command& command) {
-  switch (phase_) {
-    case 0:
-    case 1: return Press(command) == Step::Continue ? Step::Continue : Step::Yield;  // a click in its text
-    case 2: PressChord(KeyChord{ui::VK_HOME}); return Step::Yield;
-    case 3: PressChord(KeyChord{ui::VK_END, true}); return Step::Yield;
-    case 4:
-      if (command.text.empty()) {
-        PressChord(KeyChord{ui::VK_DELETE});
-      } else {
-        TypeBytes(command.text);
-      }
-      return Step::Yield;
-    default: PressChord(KeyChord{ui::VK_TAB}); return Step::YieldLast;
+  if (phase_ <= 1) return Press(command) == Step::Continue ? Step::Continue : Step::Yield;  // a click in its text
+  if (phase_ <= 5) {  // Home; then Shift+End in its three parts
+    Chord(phase_ == 2 ? KeyChord{ui::VK_HOME} : KeyChord{ui::VK_END, true}, phase_ == 2 ? 1 : phase_ - 3);
+    return Step::Yield;
   }
+  if (phase_ == 6) {
+    if (command.text.empty()) {
+      ChordKey(KeyChord{ui::VK_DELETE});
+    } else {
+      TypeBytes(command.text);
+    }
+    return Step::Yield;
+  }
+  ChordKey(KeyChord{ui::VK_TAB});
+  return Step::YieldLast;
+}
+
+bool ScriptRunner::Chord(const KeyChord& chord, int part) {
+  if (part == 1) {
+    ChordKey(chord);
+    carriedOut_ = true;  // Alt+F4 may close the window before the modifiers go up
+  } else {
+    ChordModifiers(chord, part == 0);
+  }
+  return part >= 2;
 }
 
 ScriptRunner::Step ScriptRunner::Wait(const Command& command) {

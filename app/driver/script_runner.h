@@ -43,6 +43,8 @@ class ScriptRunner {
   Step Hold(const Command& command);
   Step Spin(const Command& command);
   Step Type(const Command& command);
+  // Part 0, 1 or 2 of a chord (see input_actions.h); true after the last.
+  bool Chord(const KeyChord& chord, int part);
   Step Wait(const Command& command);
   Step Output(const Command& command);
   Step Picture(const Command& command);
@@ -58,6 +60,7 @@ class ScriptRunner {
   int phase_ = 0;       // its next step
   ui::Point aim_;       // where its mouse button goes down
   uintptr_t timer_ = 0; // the running wait, 0 for none
+  bool carriedOut_ = false;  // the command's own input is queued; only its release is left
   bool started_ = false;
   bool finished_ = false;
   bool failed_ = false;

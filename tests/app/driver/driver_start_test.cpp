@@ -1,13 +1,23 @@
 // The tester at start, read through the driver as a process: caption, texts and tips,
 // the bound variables in binding order, the seeded generator, and a plain run's end
-// (exit 0, no settings file written).
+// (exit 0, no settings file written); the picture of the window against its
+// reference (QOR_UPDATE_REFERENCES=1 rewrites it after a deliberate change of the look;
+// a failing run leaves start-actual.png in the build folder).
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <unistd.h>
 
+#include <set>
+
 #include "tests/app/driver/driver_process.h"
+#include "tests/tools/platform_demo/image_compare.h"
+#include "window/platform/draw/png_file.h"
 
 namespace qor::app::drv::testing {
 namespace {
+
+using qor::tool::testing::CompareImages;
+using qor::tool::testing::Comparison;
 
 std::string RunOk(const std::string& script, const std::vector<std::string>& extra = {}) {
   test::ProcessResult result = RunScript(script, extra);
@@ -38,8 +48,8 @@ TEST(DriverStart, StateListsTheBoundVariablesInBindingOrderThenFlashCount) {
   EXPECT_EQ(lines[32], "FlashCount\t0");
 }
 
-TEST(DriverStart, CaptionTextsAndTips) {
-  EXPECT_EQ(RunOk("read 0\nread 1\nread 62\nread 31\ntip 67\ntip 31\ntip 1\n"),
+TEST(DriverStart, CaptionTextsTipsAndFocus) {
+  EXPECT_EQ(RunOk("read 0\nread 1\nread 62\nread 31\ntip 67\ntip 31\ntip 1\nfocus\n"),
             "0\tRobin Example's Assembly Language Procedure and Function Tester!\n"
             "1\tHihgest BYTE to lowest BYTE\n"
             "62\tTo SET, RESET, and COMPLEMENT a bit, V2 must be in the range of 0 to 31, where 0 is the least "
@@ -49,7 +59,8 @@ TEST(DriverStart, CaptionTextsAndTips) {
             "67\tTest the V2 bit of V1 and put the result in V3 ( 1 = Set it, 0 = Didn't set it ) then, if not "
             "already set,  set the V2 bit of V1.\n"
             "31\t\n"
-            "1\t\n");
+            "1\t\n"
+            "focus\t6\n");
 }
 
 TEST(DriverStart, RandomFillsFollowTheSeedAndHeadlessRunsAreAlike) {
@@ -74,6 +85,38 @@ TEST(DriverStart, ClosingExitsZeroAndLeavesNoSettingsFile) {
     EXPECT_EQ(result.out, "");
     EXPECT_NE(access(settings.c_str(), F_OK), 0);
   }
+}
+
+TEST(DriverStart, TheWindowAtStartMatchesItsReference) {
+  std::string shot = OutputPath("start.png");
+  std::string shown = OutputPath("start-shown.png");
+  RunOk("shot " + shot + "\nshown " + shown + "\n");
+  std::optional<ui::Canvas> image = ui::ReadPng(shot);
+  std::optional<ui::Canvas> client = ui::ReadPng(shown);
+  ASSERT_TRUE(image && client);
+  EXPECT_EQ(client->Width(), 797);  // 531 x 295 dialog units of Arial 8 pt
+  EXPECT_EQ(client->Height(), 480);
+  EXPECT_GT(image->Width(), client->Width());  // the frame is in the shot
+
+  std::string reference = std::string(QOR_DRIVER_REFERENCES) + "/start.png";
+  if (getenv("QOR_UPDATE_REFERENCES")) {
+    ASSERT_TRUE(ui::WritePng(*image, reference));
+    return;
+  }
+  std::string error;
+  std::optional<ui::Canvas> expected = ui::ReadPng(reference, &error);
+  ASSERT_TRUE(expected) << error;
+  qor::tool::testing::Tolerance tolerance{40, expected->Width() * expected->Height() / 200};
+  Comparison result = CompareImages(*image, *expected, tolerance.channel);
+  if (!result.Within(tolerance)) ui::WritePng(*image, std::string(QOR_DRIVER_OUTPUT) + "/start-actual.png");
+  EXPECT_TRUE(result.sameSize);
+  EXPECT_LE(result.differing, tolerance.pixels) << "worst channel difference " << result.worstChannel;
+
+  std::set<ui::Pixel> colours;  // a reference rewritten from a broken rendering must not pass
+  for (int y = 0; y < expected->Height(); ++y) {
+    for (int x = 0; x < expected->Width(); ++x) colours.insert(expected->At(x, y));
+  }
+  EXPECT_GT(colours.size(), 8u);
 }
 
 }  // namespace

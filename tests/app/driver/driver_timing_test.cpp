@@ -1,5 +1,6 @@
 // Time through the driver on the headless host's virtual clock: `hold` repeats a button
-// as the repeat timing says, and `wait` runs the warning flash step by step.
+// as the repeat timing says, the spin boxes of the timing change what a hold does, and
+// `wait` runs the warning flash step by step.
 #include <gtest/gtest.h>
 
 #include "tests/app/driver/driver_process.h"
@@ -28,6 +29,14 @@ TEST(DriverTiming, HoldRepeatsAfterTheDelayAndEveryIntervalUpToItsEnd) {
   EXPECT_EQ(HeldRotation("", 200), "V1:U\t4");    // the first repeat falls on the end
   EXPECT_EQ(HeldRotation("", 399), "V1:U\t8");    // 200, 300
   EXPECT_EQ(HeldRotation("", 400), "V1:U\t16");   // 200, 300, 400
+}
+
+TEST(DriverTiming, ArrowStepsOfButtonDelayApplyAtOnceTypedRepeatOnlyWhenAccepted) {
+  // Delay 30 hundredths (ten steps up from 20): at 299 ms nothing has repeated yet.
+  EXPECT_EQ(HeldRotation("spin 64 up 10\n", 299), "V1:U\t2");
+  EXPECT_EQ(HeldRotation("spin 64 up 10\n", 300), "V1:U\t4");
+  // Repeat 5 typed and accepted: every 50 ms after the delay of 200.
+  EXPECT_EQ(HeldRotation("type 66 5\n", 300), "V1:U\t16");  // 0, 200, 250, 300
 }
 
 TEST(DriverTiming, EveryButtonStartsWithDelay20AndInterval10) {
