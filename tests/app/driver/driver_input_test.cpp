@@ -7,13 +7,6 @@
 namespace qor::app::drv::testing {
 namespace {
 
-std::string RunOk(const std::string& script) {
-  test::ProcessResult result = RunScript(script);
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
-
 // The `state` line of one variable.
 std::string StateOf(const std::string& out, const std::string& name) {
   for (const std::string& line : Lines(out)) {
@@ -23,7 +16,7 @@ std::string StateOf(const std::string& out, const std::string& name) {
 }
 
 TEST(DriverInput, TypedTextReplacesTheWholeFieldAndIsAcceptedOnLeaving) {
-  std::string out = RunOk("type 10 305419896\ntype 11 -1\ntype 94 Hello \\\\ \\xE9\ntype 95 \xC3\xA9\nfocus\nstate\nread 11\n");
+  std::string out = RunScriptOk("type 10 305419896\ntype 11 -1\ntype 94 Hello \\\\ \\xE9\ntype 95 \xC3\xA9\nfocus\nstate\nread 11\n");
   EXPECT_EQ(StateOf(out, "V1:U"), "V1:U\t4294967295");
   EXPECT_EQ(StateOf(out, "V1:L"), "V1:L\t-1");
   EXPECT_EQ(StateOf(out, "G1"), "G1\tHello \\\\ \\xE9" + std::string(81, ' '));
@@ -33,23 +26,23 @@ TEST(DriverInput, TypedTextReplacesTheWholeFieldAndIsAcceptedOnLeaving) {
 }
 
 TEST(DriverInput, AnEmptyTextDeletesTheFieldsText) {
-  std::string out = RunOk("type 94\nstate\n");
+  std::string out = RunScriptOk("type 94\nstate\n");
   EXPECT_EQ(StateOf(out, "G1"), "G1\t" + std::string(90, ' '));
 }
 
 TEST(DriverInput, SpinArrowsStepWithinTheLimits) {
-  std::string out = RunOk("spin 92 up 100\nspin 103 down\nspin 66 down 3\nstate\n");
+  std::string out = RunScriptOk("spin 92 up 100\nspin 103 down\nspin 66 down 3\nstate\n");
   EXPECT_EQ(StateOf(out, "G1S"), "G1S\t90");
   EXPECT_EQ(StateOf(out, "GL"), "GL\t1");  // limited by G1S = 90
   EXPECT_EQ(StateOf(out, "ButtonRepeat"), "ButtonRepeat\t7");
 }
 
 TEST(DriverInput, TabVisitsTheTabStopsInOrderAndSpaceOrEnterPressesAButton) {
-  EXPECT_EQ(RunOk("press 6\nkey Tab\nfocus\nkey Shift+Tab\nfocus\nkey Shift+Tab\nfocus\nkey Escape\nfocus\n"),
+  EXPECT_EQ(RunScriptOk("press 6\nkey Tab\nfocus\nkey Shift+Tab\nfocus\nkey Shift+Tab\nfocus\nkey Escape\nfocus\n"),
             "focus\t7\nfocus\t6\nfocus\t121\nfocus\t121\n");
-  std::string out = RunOk("press 6\nkey Tab\nkey Space\nstate\n");  // the random button of V1
+  std::string out = RunScriptOk("press 6\nkey Tab\nkey Space\nstate\n");  // the random button of V1
   EXPECT_NE(StateOf(out, "V1:U"), "V1:U\t0");
-  out = RunOk("press 32\nkey Tab\nkey Enter\nstate\n");  // from "1" to "2": V2 = 2
+  out = RunScriptOk("press 32\nkey Tab\nkey Enter\nstate\n");  // from "1" to "2": V2 = 2
   EXPECT_EQ(StateOf(out, "V2:U"), "V2:U\t2");
 }
 

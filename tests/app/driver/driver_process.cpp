@@ -1,5 +1,7 @@
 #include "tests/app/driver/driver_process.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -47,6 +49,13 @@ test::ProcessResult RunScriptOnStdin(const std::string& script, const std::vecto
   dup2(saved, 0);
   close(saved);
   return result;
+}
+
+std::string RunScriptOk(const std::string& script, const std::vector<std::string>& extra) {
+  test::ProcessResult result = RunScript(script, extra);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  return result.out;
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -18,6 +18,10 @@ test::ProcessResult RunScript(const std::string& script, const std::vector<std::
 // The same with the script on standard input ("--script -").
 test::ProcessResult RunScriptOnStdin(const std::string& script, const std::vector<std::string>& extra = {});
 
+// RunScript that expects a clean run (exit 0, nothing on standard error) and gives what
+// it printed.
+std::string RunScriptOk(const std::string& script, const std::vector<std::string>& extra = {});
+
 // The lines of a text (each ended by LF).
 std::vector<std::string> Lines(const std::string& text);
 

@@ -19,15 +19,8 @@ namespace {
 using qor::tool::testing::CompareImages;
 using qor::tool::testing::Comparison;
 
-std::string RunOk(const std::string& script, const std::vector<std::string>& extra = {}) {
-  test::ProcessResult result = RunScript(script, extra);
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
-
 TEST(DriverStart, StateListsTheBoundVariablesInBindingOrderThenFlashCount) {
-  std::vector<std::string> lines = Lines(RunOk("state\n"));
+  std::vector<std::string> lines = Lines(RunScriptOk("state\n"));
   ASSERT_EQ(lines.size(), 33u);
   std::vector<std::string> names;
   for (const std::string& line : lines) names.push_back(line.substr(0, line.find('\t')));
@@ -49,7 +42,7 @@ TEST(DriverStart, StateListsTheBoundVariablesInBindingOrderThenFlashCount) {
 }
 
 TEST(DriverStart, CaptionTextsTipsAndFocus) {
-  EXPECT_EQ(RunOk("read 0\nread 1\nread 62\nread 31\ntip 67\ntip 31\ntip 1\nfocus\n"),
+  EXPECT_EQ(RunScriptOk("read 0\nread 1\nread 62\nread 31\ntip 67\ntip 31\ntip 1\nfocus\n"),
             "0\tRobin Example's Assembly Language Procedure and Function Tester!\n"
             "1\tHihgest BYTE to lowest BYTE\n"
             "62\tTo SET, RESET, and COMPLEMENT a bit, V2 must be in the range of 0 to 31, where 0 is the least "
@@ -65,7 +58,7 @@ TEST(DriverStart, CaptionTextsTipsAndFocus) {
 
 TEST(DriverStart, RandomFillsFollowTheSeedAndHeadlessRunsAreAlike) {
   const std::string script = "press 7\nstate\n";
-  auto v1 = [&](const std::vector<std::string>& extra) { return Lines(RunOk(script, extra)).at(0); };
+  auto v1 = [&](const std::vector<std::string>& extra) { return Lines(RunScriptOk(script, extra)).at(0); };
   std::string seeded = v1({"--seed", "12345"});
   EXPECT_EQ(v1({"--seed", "12345"}), seeded);
   EXPECT_NE(v1({"--seed", "54321"}), seeded);
@@ -90,7 +83,7 @@ TEST(DriverStart, ClosingExitsZeroAndLeavesNoSettingsFile) {
 TEST(DriverStart, TheWindowAtStartMatchesItsReference) {
   std::string shot = OutputPath("start.png");
   std::string shown = OutputPath("start-shown.png");
-  RunOk("shot " + shot + "\nshown " + shown + "\n");
+  RunScriptOk("shot " + shot + "\nshown " + shown + "\n");
   std::optional<ui::Canvas> image = ui::ReadPng(shot);
   std::optional<ui::Canvas> client = ui::ReadPng(shown);
   ASSERT_TRUE(image && client);

@@ -8,17 +8,10 @@
 namespace qor::app::drv::testing {
 namespace {
 
-std::string RunOk(const std::string& script) {
-  test::ProcessResult result = RunScript(script);
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  return result.out;
-}
-
 // V2 = 1 (number button "1") and V1 = V2, then "V1 = BROL ( V1 , V2 )" held: V1 = 2 to
 // the number of actions.
 std::string HeldRotation(const std::string& timing, uint32_t milliseconds) {
-  std::string out = RunOk("press 32\npress 72\n" + timing + "hold 81 " + std::to_string(milliseconds) + "\nstate\n");
+  std::string out = RunScriptOk("press 32\npress 72\n" + timing + "hold 81 " + std::to_string(milliseconds) + "\nstate\n");
   return Lines(out).at(0);
 }
 
@@ -46,11 +39,11 @@ TEST(DriverTiming, EveryButtonStartsWithDelay20AndInterval10) {
     script += "prop " + std::to_string(button) + " 7A0F\nprop " + std::to_string(button) + " 0x7a08\n";
     expected += std::to_string(button) + "\t7A0F\t20\n" + std::to_string(button) + "\t7A08\t10\n";
   }
-  EXPECT_EQ(RunOk(script), expected);
+  EXPECT_EQ(RunScriptOk(script), expected);
 }
 
 TEST(DriverTiming, AFailedCheckFlashesTheRangeRuleRedThreeTimes) {
-  std::string out = RunOk(
+  std::string out = RunScriptOk(
       "press 50\n"  // V2 = 32: the bit buttons fail their check
       "color 62\npress 67\ncolor 62\nprop 62 7C12\n"
       "wait 749\ncolor 62\nwait 1\ncolor 62\n"
