@@ -7,6 +7,8 @@
 #include "window/events/post_event.h"
 #include "window/events/queue_event.h"
 #include "window/platform/core/focus.h"
+#include "window/platform/core/message_loop.h"
+#include "window/platform/core/messages.h"
 #include "window/platform/core/window_attributes.h"
 
 namespace qor::win {
@@ -25,11 +27,16 @@ size_t IndexOf(const Window& window, int32_t number) {
   return window.controls.size();
 }
 
+// Texts and group boxes take no input: selecting one goes on to the next control.
+bool TakesInput(const Control& control) {
+  return !(ui::SendMessage(control.Handle(), ui::WM_GETDLGCODE, 0, 0) & ui::DLGC_STATIC);
+}
+
 // Focuses the control at `from`, or the next one in list order that takes the focus.
 Control* FocusFrom(Window& window, size_t from) {
   for (size_t i = from; i < window.controls.size(); ++i) {
     Control& control = *window.controls[i];
-    if (!control.Handle() || !Available(control)) continue;
+    if (!control.Handle() || !Available(control) || !TakesInput(control)) continue;
     // A control that has the focus already is selected all the same.
     if (ui::GetFocus() == control.Handle()) {
       ReportFocusGained(control);

@@ -40,6 +40,8 @@ TEST(DriverInput, SpinArrowsStepWithinTheLimits) {
 TEST(DriverInput, TabVisitsTheTabStopsInOrderAndSpaceOrEnterPressesAButton) {
   EXPECT_EQ(RunScriptOk("press 6\nkey Tab\nfocus\nkey Shift+Tab\nfocus\nkey Shift+Tab\nfocus\nkey Escape\nfocus\n"),
             "focus\t7\nfocus\t6\nfocus\t121\nfocus\t121\n");
+  // At open the focus is on button 6 for the keyboard too (the first field is a prompt).
+  EXPECT_EQ(RunScriptOk("focus\nkey Tab\nfocus\n"), "focus\t6\nfocus\t7\n");
   std::string out = RunScriptOk("press 6\nkey Tab\nkey Space\nstate\n");  // the random button of V1
   EXPECT_NE(StateOf(out, "V1:U"), "V1:U\t0");
   out = RunScriptOk("press 32\nkey Tab\nkey Enter\nstate\n");  // from "1" to "2": V2 = 2
