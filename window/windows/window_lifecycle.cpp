@@ -14,6 +14,7 @@
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
 #include "window/platform/core/window.h"
+#include "window/platform/system_controls/tooltip_control.h"
 #include "window/windows/modal_count.h"
 #include "window/windows/record_walk.h"
 #include "window/windows/window_timer.h"
@@ -100,6 +101,8 @@ void CloseWindow(Window* window) {
   UnregisterWindowClass(*window);
   UncountModal(*window);
   HandBackActive(*window);
+  // The thread's tip window serves its controls; it goes with the last window.
+  if (window->thread && window->thread->open.empty()) ui::DestroyThreadToolTip();
 }
 
 void ReleaseWindow(Window* window) {

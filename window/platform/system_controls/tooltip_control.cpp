@@ -295,8 +295,12 @@ WindowClass ToolTipClassDescription() {
   return description;
 }
 
+namespace {
+thread_local Hwnd threadTip;
+}  // namespace
+
 Hwnd ThreadToolTip() {
-  thread_local Hwnd tip;
+  Hwnd& tip = threadTip;
   if (IsWindow(tip)) return tip;
   CreateParams params;
   params.className = kToolTipClass;
@@ -305,6 +309,11 @@ Hwnd ThreadToolTip() {
   params.PlaceAt(Rect{});
   tip = CreateWindow(params);
   return tip;
+}
+
+void DestroyThreadToolTip() {
+  if (IsWindow(threadTip)) DestroyWindow(threadTip);
+  threadTip = Hwnd{};
 }
 
 }  // namespace qor::ui

@@ -66,5 +66,7 @@ LResult ToolTipProc(Hwnd hwnd, uint32_t message, WParam wParam, LParam lParam);
 
 // The calling thread's tool tip (TTS_ALWAYSTIP), made on first use.
 Hwnd ThreadToolTip();
+// Destroys the calling thread's tool tip, when it has one; the next use makes another.
+void DestroyThreadToolTip();
 
 }  // namespace qor::ui
