@@ -8,6 +8,9 @@
 
 #include "framework/error_manager.h"
 #include "framework/error_manager_descriptor.h"
+#include "framework/error_manager_file_errors.h"
+#include "framework/files/data_file.h"
+#include "framework/files/file_manager.h"
 #include "framework/levels.h"
 #include "os/module.h"
 #include "resources/messages/error_messages.h"
@@ -214,6 +217,23 @@ TEST(ErrorManagerFatalTest, AFatalMessageAppendsItsNoticeThenHaltsWithZero) {
     errors.Raise(70);
   };
   EXPECT_EXIT(program(), ::testing::ExitedWithCode(0), "^Odd: severity nine  Press OK to end this application\nHalt: Odd\n$");
+}
+
+// A file manager reports through the procedure's error manager: a lazily opened file
+// used before any open raises "File Usage Error", a program error, which halts with 0.
+TEST(ErrorManagerFatalTest, AFileUsedBeforeItWasOpenedHaltsThroughTheErrorManager) {
+  auto use = [] {
+    ErrorManager errors;
+    errors.Init();
+    ErrorManagerFileErrors fileErrors(errors);
+    DataFile file("ORDERS.DAT", 8);
+    FileManager manager(file, fileErrors);
+    manager.lazyOpen = true;
+    manager.UseFile();
+  };
+  EXPECT_EXIT(use(), ::testing::ExitedWithCode(0),
+              "^File Usage Error: Attempt to use file \\(ORDERS.DAT\\) before it was opened"
+              "  Press OK to end this application\nHalt: File Usage Error\n$");
 }
 
 TEST(ErrorManagerDescriptorTest, EightFieldsBehindTheMethodWord) {
