@@ -59,19 +59,6 @@ class LineBreaker {
   const ui::TextMeasure& measure_;
 };
 
-std::vector<std::string_view> Paragraphs(std::string_view text) {
-  std::vector<std::string_view> paragraphs;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    paragraphs.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) paragraphs.push_back(text.substr(start));
-  return paragraphs;
-}
-
 }  // namespace
 
 std::string BoxText::Joined() const {
@@ -86,7 +73,7 @@ std::string BoxText::Joined() const {
 BoxText BreakBoxText(std::string_view text, int width, int maxLines, const ui::TextMeasure& measure) {
   LineBreaker breaker(std::max(width, 1), measure);
   BoxText box;
-  for (std::string_view paragraph : Paragraphs(text)) {
+  for (std::string_view paragraph : ui::SplitParagraphs(text)) {
     breaker.Add(paragraph, box.lines);
     if (static_cast<int>(box.lines.size()) > maxLines) break;
   }

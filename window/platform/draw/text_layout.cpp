@@ -27,20 +27,6 @@ ShownText TakeOutPrefixes(std::string_view text, bool literal) {
   return shown;
 }
 
-std::vector<std::string_view> SplitParagraphs(std::string_view text, bool singleLine) {
-  if (singleLine) return {text};
-  std::vector<std::string_view> paragraphs;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    paragraphs.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) paragraphs.push_back(text.substr(start));
-  return paragraphs;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Measures runs of a line, tabs going to the next stop when they are expanded.
@@ -130,12 +116,26 @@ void AddParagraphLines(const ShownText& shown, const LineMeasure& measure, const
 
 }  // namespace
 
+std::vector<std::string_view> SplitParagraphs(std::string_view text) {
+  std::vector<std::string_view> paragraphs;
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    paragraphs.push_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) paragraphs.push_back(text.substr(start));
+  return paragraphs;
+}
+
 TextLayout LayoutText(std::string_view text, Size box, unsigned format, const TextMeasure& measure) {
   const bool singleLine = format & DT_SINGLELINE;
   const LineMeasure lineMeasure(measure, format & DT_EXPANDTABS);
   const int* wrapWidth = (format & DT_WORDBREAK) && !singleLine ? &box.cx : nullptr;
   TextLayout layout;
-  for (std::string_view paragraph : SplitParagraphs(text, singleLine)) {
+  const std::vector<std::string_view> paragraphs = singleLine ? std::vector{text} : SplitParagraphs(text);
+  for (std::string_view paragraph : paragraphs) {
     AddParagraphLines(TakeOutPrefixes(paragraph, format & DT_NOPREFIX), lineMeasure, wrapWidth, layout.lines);
   }
   int y = 0;

@@ -26,6 +26,10 @@ inline constexpr unsigned DT_NOCLIP = 0x100;
 inline constexpr unsigned DT_CALCRECT = 0x400;
 inline constexpr unsigned DT_NOPREFIX = 0x800;
 
+// The paragraphs of a text: it breaks at CR, LF and CR LF; a break at the very end starts
+// no empty paragraph.
+std::vector<std::string_view> SplitParagraphs(std::string_view text);
+
 // Tab stops lie this many average character widths apart.
 inline constexpr int kTabStopChars = 8;
 
