@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "runtime/values/value_stack.h"
+#include "runtime/values/value_stack_convert.h"
 
 namespace qor::fw {
 namespace {
@@ -138,10 +139,7 @@ void FileManager::PushPosition() {
 }
 
 uint8_t FileManager::Reposition() {
-  rt::ValueEntry entry = rt::StrTakeTop();
-  rt::CountedText text = rt::TextOf(entry);
-  std::string position(text.text, static_cast<size_t>(text.length));
-  rt::ReleaseValueEntry(entry);
+  std::string position = rt::StrPopString();
   if (UseFile() != 0) return kCannotUseFile;
   return file_.Reget(position) == 0 ? 0 : kLevelNotify;
 }

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/levels.h"
 #include "framework/window_manager/field_history.h"
 #include "framework/window_manager/file_drop.h"
 #include "framework/window_manager/list_object.h"
@@ -24,12 +25,10 @@
 
 namespace qor::fw {
 
-class ToolbarDispatcher;
-
 // Handler results; the same numbers are the error manager's severities.
-inline constexpr uint8_t kLevelQuiet = 0;   // go on normally
-inline constexpr uint8_t kLevelFatal = 3;   // end the event loop
-inline constexpr uint8_t kLevelNotify = 5;  // handled: skip the runtime's default action
+inline constexpr uint8_t kLevelQuiet = LevelQuiet;    // go on normally
+inline constexpr uint8_t kLevelFatal = LevelFatal;    // end the event loop
+inline constexpr uint8_t kLevelNotify = LevelNotify;  // handled: skip the runtime's default action
 
 // How a procedure ended.
 inline constexpr uint8_t kResponseNone = 0;

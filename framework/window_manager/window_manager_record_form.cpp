@@ -14,7 +14,6 @@ constexpr uint16_t kMessageChangesLost = 8;
 constexpr uint16_t kMessageDeleteError = 33;
 constexpr uint16_t kMessageUpdateError = 34;
 constexpr uint16_t kMessageSaveRecord = 35;
-constexpr uint8_t kQuestionAnsweredNo = 4;  // the level a question answers for No
 
 constexpr uint8_t kCancelSaves = 0x01;  // CANCELACTION: save (or ask) before closing
 constexpr uint8_t kCancelAsks = 0x02;   // ... asking Yes, No or Cancel
@@ -223,7 +222,7 @@ uint8_t WindowManager::AskSaveBeforeClosing() {
     return kLevelNotify;
   };
   if (!(cancelAction_ & kCancelSaves)) {
-    if (RaiseMessage(kMessageChangesLost) != kQuestionAnsweredNo) return kLevelQuiet;
+    if (RaiseMessage(kMessageChangesLost) != LevelDeclined) return kLevelQuiet;
     window_.SelectControl(firstField_);
     return kLevelNotify;
   }
