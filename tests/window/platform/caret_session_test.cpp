@@ -82,10 +82,16 @@ TEST_F(Caret, ClipboardHoldsText) {
   EXPECT_EQ(GetClipboardText(), "0000FFFF");
 }
 
-TEST_F(Caret, BeepReachesTheHost) {
+TEST_F(Caret, BeepReachesTheHostWhichKeepsOnlyTheLatestSounds) {
   int before = host.Beeps();
   MessageBeep();
   EXPECT_EQ(host.Beeps(), before + 1);
+  // A long run that beeps at every rejected keystroke must not grow without end.
+  for (uint32_t i = 0; i < 10000; ++i) MessageBeep(i);
+  EXPECT_EQ(host.Beeps(), before + 10001);
+  ASSERT_EQ(host.Sounds().size(), HeadlessHost::kKeptSounds);
+  EXPECT_EQ(host.Sounds().front(), 10000 - HeadlessHost::kKeptSounds);
+  EXPECT_EQ(host.Sounds().back(), 9999u);
 }
 
 TEST_F(Session, AnyWindowMayRefuseTheEndOfTheSessionAndAllAreTold) {

@@ -41,6 +41,12 @@ HeadlessHost::HeadlessHost() {
   RestartBudget();
 }
 
+void HeadlessHost::Beep(uint32_t sound) {
+  ++beeps_;
+  if (sounds_.size() == kKeptSounds) sounds_.erase(sounds_.begin());
+  sounds_.push_back(sound);
+}
+
 void HeadlessHost::SetWaitBudget(uint64_t milliseconds) {
   waitBudget_ = milliseconds;
   RestartBudget();

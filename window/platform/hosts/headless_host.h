@@ -79,8 +79,10 @@ class HeadlessHost final : public Host {
   bool TimedOut() const { return timedOut_; }
   bool QuitSeen() const { return quitSeen_; }
   int QuitCode() const { return quitCode_; }
-  int Beeps() const { return static_cast<int>(sounds_.size()); }
-  // The sound of every beep so far, in order.
+  int Beeps() const { return beeps_; }
+  // The sounds of the latest beeps, oldest first: at most kKeptSounds, so a long run
+  // that beeps often does not grow without end.
+  static constexpr std::size_t kKeptSounds = 64;
   const std::vector<uint32_t>& Sounds() const { return sounds_; }
   void SetScreenSize(Size size) { screen_ = size; }
 
@@ -90,7 +92,7 @@ class HeadlessHost final : public Host {
   // A test answers its windows through scripted input.
   bool HasDisplay() const override { return true; }
   Size ScreenSize() override { return screen_; }
-  void Beep(uint32_t sound) override { sounds_.push_back(sound); }
+  void Beep(uint32_t sound) override;
 
  private:
   struct Step {
@@ -115,6 +117,7 @@ class HeadlessHost final : public Host {
   bool quitSeen_ = false;
   int quitCode_ = 0;
   std::vector<uint32_t> sounds_;
+  int beeps_ = 0;
 };
 
 }  // namespace qor::ui
