@@ -8,7 +8,7 @@
 
 namespace qor::app::drv {
 
-enum class CommandKind { Press, Hold, Spin, Type, Key, Wait, Read, Tip, Color, Prop, Focus, State, Shot, Shown, Close };
+enum class CommandKind { Press, Hold, Spin, Type, Key, Wait, Read, Tip, Color, Prop, Focus, State, Heap, Shot, Shown, Close };
 
 // A key with its modifiers, as a script names it ("Ctrl+Shift+Tab").
 struct KeyChord {

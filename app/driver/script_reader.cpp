@@ -177,6 +177,7 @@ const std::map<std::string_view, std::pair<CommandKind, Parser>>& Parsers() {
                 }}},
       {"focus", {CommandKind::Focus, [](Arguments& a, Command&) { return a.End(); }}},
       {"state", {CommandKind::State, [](Arguments& a, Command&) { return a.End(); }}},
+      {"heap", {CommandKind::Heap, [](Arguments& a, Command&) { return a.End(); }}},
       {"shot", {CommandKind::Shot, ParsePngFile}},
       {"shown", {CommandKind::Shown, ParsePngFile}},
       {"close", {CommandKind::Close, [](Arguments& a, Command&) { return a.End(); }}},

@@ -1,5 +1,7 @@
 #include "app/driver/script_runner.h"
 
+#include <malloc.h>
+
 #include "app/driver/control_windows.h"
 #include "app/driver/input_actions.h"
 #include "app/driver/output_escape.h"
@@ -8,6 +10,8 @@
 #include "app/driver/state_lines.h"
 #include "app/driver/window_probes.h"
 #include "app/tester_state.h"
+#include "runtime/heap/heap.h"
+#include "runtime/heap/heap_check.h"
 #include "window/events/event_queries.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
@@ -25,6 +29,15 @@ ScriptRunner* g_running = nullptr;  // the one runner, for its timer's procedure
 bool SomethingQueued() {
   ui::Msg msg;
   return ui::PeekMessage(msg, ui::Hwnd{}, 0, 0, ui::PM_NOREMOVE);
+}
+
+// "heap<TAB>BLOCKS<TAB>BYTES<TAB>LARGE<TAB>MALLOC": the runtime heap's blocks in use,
+// their bytes, the blocks that have regions of their own, and the bytes the C library's
+// allocator has handed out and not had back.
+std::string HeapLine(const rt::HeapCensus& census) {
+  struct mallinfo2 c = ::mallinfo2();
+  return "heap\t" + std::to_string(census.usedBlocks) + "\t" + std::to_string(census.usedBytes) + "\t" +
+         std::to_string(census.largeBlocks) + "\t" + std::to_string(c.uordblks + c.hblkhd);
 }
 
 std::string Numbered(int32_t number, const std::string& rest) { return std::to_string(number) + "\t" + rest; }
@@ -207,6 +220,12 @@ ScriptRunner::Step ScriptRunner::Output(const Command& command) {
         return Step::Continue;
       }
       break;
+    case CommandKind::Heap: {
+      rt::HeapCensus census = rt::CheckHeap(rt::CurrentHeap());
+      if (!census.fault.empty()) return Fail(command, "the heap is damaged: " + census.fault);
+      line = HeapLine(census);
+      break;
+    }
     default: break;
   }
   if (!line && command.kind == CommandKind::Prop) return Fail(command, "property " + PropertyName(command.property) + " cannot be read");

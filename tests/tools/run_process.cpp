@@ -86,7 +86,9 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
   close(errPipe[1]);
   Drain(outPipe[0], errPipe[0], result.out, result.err);
   int status = 0;
-  waitpid(pid, &status, 0);
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  result.peakKilobytes = usage.ru_maxrss;
   if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   return result;

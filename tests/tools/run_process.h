@@ -11,6 +11,7 @@ struct ProcessResult {
   int signal = 0;       // the signal that ended it, or 0
   std::string out;      // standard output
   std::string err;      // standard error
+  long peakKilobytes = 0;  // the largest resident set the process reached
 };
 
 // program: a name in QOR_TEST_BIN; args: its arguments; env: extra "NAME=value"s, which
