@@ -9,6 +9,7 @@
 #include "window/classes/icon_names.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
+#include "window/properties/property_numbers.h"
 #include "window/properties/property_request.h"
 #include "window/platform/core/input.h"
 #include "window/property_access/property_calls.h"
@@ -48,9 +49,11 @@ void RuntimeWindowPrimitives::AssignProperty(int32_t control, uint32_t property,
 void RuntimeWindowPrimitives::DisplayControl(int32_t control) { win::DisplayFields(control); }
 void RuntimeWindowPrimitives::UpdateControl(int32_t control) { win::UpdateFields(control); }
 
-// The alert keys of a control are property 0x7D06, index 255 the key a window manager
-// adds; the window runtime does not keep alert keys yet.
-void RuntimeWindowPrimitives::SetAlertKey(int32_t /*control*/, int32_t /*keyCode*/) {}
+// The alert keys of a control are property 0x7D06; a window manager's is index 255.
+void RuntimeWindowPrimitives::SetAlertKey(int32_t control, int32_t keyCode) {
+  constexpr int32_t kWindowManagerAlertIndex = 255;
+  win::WriteProperty(control, win::prop::kAlertKey, kWindowManagerAlertIndex, keyCode);
+}
 
 void RuntimeWindowPrimitives::DisplayAll() { win::DisplayFields(); }
 

@@ -7,6 +7,7 @@
 #include "window/detail/thread_table.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
+#include "window/events/queue_event.h"
 #include "window/events/runtime_messages.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
@@ -70,12 +71,25 @@ bool DialogKey(const Window& window, const ui::Msg& msg) {
   return window.IsOpen() && ui::IsDialogMessage(window.handle, msg);
 }
 
-void Serve(const ui::Msg& msg, const Window& window, detail::ThreadState& thread) {
+// A key the focused control holds as an alert key raises EVENT:AlertKey on it and goes
+// no further.
+bool AlertKeyRaised(Window& window, const ui::Msg& msg, const detail::ThreadState& thread) {
+  if (msg.message != ui::WM_KEYDOWN && msg.message != ui::WM_SYSKEYDOWN) return false;
+  Control* focus = window.focus;
+  if (!focus || focus->Number() == 0 || !focus->IsAlertKey(thread.lastKey)) return false;
+  ui::Hwnd focused = ui::GetFocus();
+  if (focused != focus->Handle() && !ui::IsChild(focus->Handle(), focused)) return false;
+  QueueEvent(window, event::AlertKey, focus->Number());
+  return true;
+}
+
+void Serve(const ui::Msg& msg, Window& window, detail::ThreadState& thread) {
   if (msg.message == kBringToTopMessage && !msg.hwnd) {
     if (thread.active && thread.active->IsOpen()) ui::BringWindowToTop(thread.active->handle);
     return;
   }
   NoteKey(msg, thread);
+  if (AlertKeyRaised(window, msg, thread)) return;
   if (DialogKey(window, msg)) return;
   ui::TranslateMessage(msg);
   ui::DispatchMessage(msg);

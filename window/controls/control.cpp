@@ -1,5 +1,6 @@
 #include "window/controls/control.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -100,6 +101,26 @@ void Control::SetFlags(uint32_t flags) {
 void Control::SetJustifyOffset(int32_t offset) {
   justifyOffset_ = offset;
   Changed(ControlChange::kJustification);
+}
+
+uint32_t Control::AlertKey(int32_t slot) const {
+  for (const auto& [at, key] : alertKeys_) {
+    if (at == slot) return key;
+  }
+  return 0;
+}
+
+void Control::SetAlertKey(int32_t slot, uint32_t keyCode) {
+  keyCode &= prop::kKeyValueBits;
+  auto held = std::find_if(alertKeys_.begin(), alertKeys_.end(), [&](const auto& each) { return each.first == slot; });
+  if (held != alertKeys_.end()) alertKeys_.erase(held);
+  if (keyCode != 0) alertKeys_.emplace_back(slot, keyCode);
+}
+
+bool Control::IsAlertKey(uint32_t keyCode) const {
+  keyCode &= prop::kKeyValueBits;
+  return keyCode != 0 && std::any_of(alertKeys_.begin(), alertKeys_.end(),
+                                     [&](const auto& each) { return each.second == keyCode; });
 }
 
 void Control::SetState(uint32_t state) {

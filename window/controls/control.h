@@ -10,6 +10,8 @@
 // rest to the base.
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "window/definition/records.h"
 #include "window/platform/core/types.h"
@@ -102,6 +104,13 @@ class Control {
   int32_t JustifyOffset() const { return justifyOffset_; }
   void SetJustifyOffset(int32_t offset);
 
+  // Alert keys: key codes (value bits only) that, pressed while the control has the
+  // focus, raise EVENT:AlertKey on it instead of acting as keys. Slots 0 to 255; a slot
+  // holding 0 has none.
+  uint32_t AlertKey(int32_t slot) const;
+  void SetAlertKey(int32_t slot, uint32_t keyCode);
+  bool IsAlertKey(uint32_t keyCode) const;
+
   // The state word: kStatePressed, kStateDefault, kStateHot.
   uint32_t State() const { return state_; }
   void SetState(uint32_t state);
@@ -181,6 +190,7 @@ class Control {
   bool disabled_ = false;
   bool hidden_ = false;
   bool toolAdded_ = false;
+  std::vector<std::pair<int32_t, uint32_t>> alertKeys_;  // (slot, key code), few or none
   int32_t repeatDelayMs_ = 0;
   int32_t repeatIntervalMs_ = 0;
 };

@@ -9,6 +9,7 @@ namespace {
 CheckedProperty Find(const PropertyRequest& request, uint8_t scope) {
   CheckedProperty checked;
   checked.info = FindProperty(request.number);
+  checked.index = request.index;
   if (checked.info == nullptr) return checked;
   checked.result = (checked.info->scope & scope) != 0 ? PropertyResult::kDone : PropertyResult::kWrongKind;
   return checked;

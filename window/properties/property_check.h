@@ -15,6 +15,7 @@ struct CheckedProperty {
   PropertyResult result = PropertyResult::kUnknown;  // kDone when the handler may go on
   const PropertyInfo* info = nullptr;
   int64_t integer = 0;  // a set's integer value (kept form for ×10 properties)
+  int32_t index = 0;    // the separate zero-based index of numbers from 0x7D00 up
 };
 
 // `scope` holds the PropertyScope bits of the addressed object: kScopeWindow for a

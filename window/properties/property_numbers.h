@@ -45,6 +45,11 @@ inline constexpr int32_t kCompleting = 0x7C9A;     // the window's completion pa
 inline constexpr int32_t kProcedure = 0x7CB4;
 inline constexpr int32_t kTextAgain = 0x7CBA;
 
+// Numbers from 0x7D00 up, with a separate index.
+inline constexpr int32_t kAlertKey = 0x7D06;        // index 0..255: a key that raises AlertKey
+inline constexpr int32_t kAlertKeySlots = 256;
+inline constexpr uint32_t kKeyValueBits = 0x7FF;    // a key code's value: key, Shift, Ctrl, Alt
+
 // Attribute bits of a control's flag word that properties switch.
 inline constexpr uint32_t kFlagJustifyLeft = 0x04;
 inline constexpr uint32_t kFlagJustifyRight = 0x08;

@@ -49,6 +49,7 @@ constexpr PropertyInfo kProperties[] = {
     {prop::kCompleting, "completing", kScopeWindow, kRead, kInteger, kNone},
     {prop::kProcedure, "procedure", kScopeControl, kSet, kInteger, kNone},
     {prop::kTextAgain, "text", kAny, kRead, kText, kNone},
+    {prop::kAlertKey, "alert key", kScopeControl, kReadSet, kInteger, kNone},
 };
 
 constexpr size_t kSlots = prop::kLastFolded - prop::kFirstNumbered + 1;
@@ -56,7 +57,7 @@ constexpr size_t kSlots = prop::kLastFolded - prop::kFirstNumbered + 1;
 // Slot of each number: its position in kProperties plus one; 0 for none.
 constexpr std::array<uint8_t, kSlots> BuildIndex() {
   std::array<uint8_t, kSlots> index{};
-  for (size_t i = 0; i < std::size(kProperties); ++i) {
+  for (size_t i = 0; i < std::size(kProperties) && kProperties[i].number <= prop::kLastFolded; ++i) {
     index[static_cast<size_t>(kProperties[i].number - prop::kFirstNumbered)] = static_cast<uint8_t>(i + 1);
   }
   return index;
@@ -75,7 +76,14 @@ static_assert(Ascending(), "the property table is kept in ascending order of num
 }  // namespace
 
 const PropertyInfo* FindProperty(int32_t number) {
-  if (number < prop::kFirstNumbered || number > prop::kLastFolded) return nullptr;
+  if (number >= prop::kFirstIndexed) {
+    // The few numbers with a separate index lie at the table's end.
+    for (const PropertyInfo& info : kProperties) {
+      if (info.number == number) return &info;
+    }
+    return nullptr;
+  }
+  if (number < prop::kFirstNumbered) return nullptr;
   uint8_t slot = kIndex[static_cast<size_t>(number - prop::kFirstNumbered)];
   return slot == 0 ? nullptr : &kProperties[slot - 1];
 }

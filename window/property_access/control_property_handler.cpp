@@ -62,6 +62,14 @@ PropertyResult SetFlag(Control& control, int32_t number, int64_t value) {
   return PropertyResult::kDone;
 }
 
+PropertyResult SetAlertKey(Control& control, int32_t slot, int64_t value) {
+  if (slot < 0 || slot >= prop::kAlertKeySlots || value < 0 || value > prop::kKeyValueBits) {
+    return PropertyResult::kBadValue;
+  }
+  control.SetAlertKey(slot, static_cast<uint32_t>(value));
+  return PropertyResult::kDone;
+}
+
 }  // namespace
 
 PropertyResult SetCommonControlProperty(Control& control, const CheckedProperty& checked,
@@ -85,6 +93,7 @@ PropertyResult SetCommonControlProperty(Control& control, const CheckedProperty&
     case prop::kBehind: return PlaceBehind(control, value);
     case prop::kProcedure: return ReplaceProcedure(control, value);
     case prop::kRecreate: return RecreateInPlace(control);
+    case prop::kAlertKey: return SetAlertKey(control, checked.index, value);
     default: return PropertyResult::kWrongKind;
   }
 }
@@ -119,6 +128,7 @@ PropertyResult GetCommonControlProperty(const Control& control, const CheckedPro
     case prop::kFontSize:
     case prop::kFontColour: AnswerFont(control.Font(), number, answer); break;
     case prop::kParent: answer.SetInteger(ContainerNumber(control)); break;
+    case prop::kAlertKey: answer.SetInteger(control.AlertKey(checked.index)); break;
     default: return PropertyResult::kWrongKind;
   }
   return PropertyResult::kDone;

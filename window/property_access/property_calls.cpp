@@ -18,9 +18,15 @@ PropertyRequest RequestFor(int32_t control, int32_t number) {
   return request;
 }
 
-PropertyAnswer Read(const PropertyTarget& target, int32_t control, int32_t number) {
+PropertyRequest RequestFor(int32_t control, int32_t number, int32_t index) {
+  PropertyRequest request = RequestFor(control, number);
+  ApplyIndexRule(request, index);
+  return request;
+}
+
+PropertyAnswer Read(const PropertyTarget& target, int32_t control, int32_t number, int32_t index = 0) {
   PropertyAnswer answer;
-  GetTargetProperty(target, RequestFor(control, number), answer);
+  GetTargetProperty(target, RequestFor(control, number, index), answer);
   return answer;
 }
 
@@ -30,8 +36,9 @@ int64_t AsInteger(const PropertyAnswer& answer) {
   return PropertyInteger(answer.text, value) ? value : 0;
 }
 
-PropertyResult Write(const PropertyTarget& target, int32_t control, int32_t number, std::string_view value) {
-  PropertyRequest request = RequestFor(control, number);
+PropertyResult Write(const PropertyTarget& target, int32_t control, int32_t number, std::string_view value,
+                     int32_t index = 0) {
+  PropertyRequest request = RequestFor(control, number, index);
   request.value.assign(value);
   return SetTargetProperty(target, request);
 }
@@ -70,6 +77,13 @@ PropertyResult WriteProperty(int32_t control, int32_t number, int64_t value) {
 }
 PropertyResult WriteProperty(int32_t control, int32_t number, std::string_view value) {
   return Write(ResolvePropertyTarget(kTargetWindow), control, number, value);
+}
+
+int64_t ReadPropertyInteger(int32_t control, int32_t number, int32_t index) {
+  return AsInteger(Read(ResolvePropertyTarget(kTargetWindow), control, number, index));
+}
+PropertyResult WriteProperty(int32_t control, int32_t number, int32_t index, int64_t value) {
+  return Write(ResolvePropertyTarget(kTargetWindow), control, number, IntegerText(value), index);
 }
 
 }  // namespace qor::win

@@ -28,4 +28,9 @@ std::string ReadPropertyText(int32_t control, int32_t number);
 PropertyResult WriteProperty(int32_t control, int32_t number, int64_t value);
 PropertyResult WriteProperty(int32_t control, int32_t number, std::string_view value);
 
+// With an index as generated code gives one: an index n of 1 or more folds into a
+// number below 0x7D00 and addresses entry n - 1 of one from 0x7D00 up.
+int64_t ReadPropertyInteger(int32_t control, int32_t number, int32_t index);
+PropertyResult WriteProperty(int32_t control, int32_t number, int32_t index, int64_t value);
+
 }  // namespace qor::win

@@ -13,8 +13,11 @@
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
 #include "window/events/post_event.h"
+#include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/messages.h"
+#include "window/properties/property_numbers.h"
+#include "window/property_access/property_calls.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::fw {
@@ -100,6 +103,54 @@ TEST_F(WindowManagerHeadlessTest, AResponseButtonClosesTheWindowWithItsResponse)
   EXPECT_EQ(procedure.log.back(), "Shutdown 0");
   EXPECT_NE(std::find(procedure.log.begin(), procedure.log.end(), "HandleAccepted 5 EVENT:Accepted 1"),
             procedure.log.end());
+}
+
+// A history field answers the history key: SetAlertKeys makes the key an alert key of
+// the field, so the key raises EVENT:AlertKey on it instead of reaching the field, and
+// the manager restores the field's history. Other keys still reach the field.
+class HistoryProcedure : public WindowManager {
+ public:
+  HistoryProcedure(WindowPrimitives& primitives, win::Window* window) : WindowManager(primitives), window_(window) {}
+  Lines log;
+
+  uint8_t Init() override {
+    const uint8_t base = WindowManager::Init();
+    if (base != kLevelQuiet) return base;
+    historyKey_ = ui::VK_F3;
+    win::OpenWindow(window_);
+    AddHistoryField(1, saved_);
+    SetAlertKeys();
+    return base;
+  }
+  uint8_t HandleEvent() override {
+    if (win::CurrentEvent() == win::event::AlertKey) {
+      log.push_back("AlertKey " + std::to_string(win::EventControl()) + " key " + std::to_string(win::EventKeyCode()));
+    }
+    return WindowManager::HandleEvent();
+  }
+  void RestoreFieldHistory(int32_t control) override { log.push_back("RestoreFieldHistory " + std::to_string(control)); }
+
+ private:
+  win::Window* window_;
+  uint8_t saved_[4] = {};
+};
+
+TEST_F(WindowManagerHeadlessTest, TheHistoryKeyIsAnAlertKeyOfEachHistoryField) {
+  win::Window* window = PrepareSmall(win::testing::SmallWindow("WMH$WINDOW", {win::testing::Entry(1)}));
+  RuntimeWindowPrimitives primitives;
+  HistoryProcedure procedure(primitives, window);
+  host.Schedule(10, [this, window] {
+    SetFocusTo(window, 1);
+    host.Press(ui::VK_F2);  // not an alert key: nothing is raised
+    host.Press(ui::VK_F3);
+  });
+  host.Schedule(20, [window] {
+    EXPECT_EQ(win::ReadPropertyInteger(1, win::prop::kAlertKey, 255), ui::VK_F3);
+    EXPECT_EQ(win::ReadPropertyInteger(1, win::prop::kAlertKey, 1), 0);
+    ui::PostMessage(win::WindowHandle(window), ui::WM_CLOSE, 0, 0);
+  });
+  procedure.Run();
+  EXPECT_EQ(procedure.log, (Lines{"AlertKey 1 key " + std::to_string(ui::VK_F3), "RestoreFieldHistory 1"}));
 }
 
 }  // namespace

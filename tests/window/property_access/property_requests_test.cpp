@@ -28,8 +28,24 @@ TEST_F(PropertyTest, TheIndexFoldsIntoNumbersBelowTheIndexedRange) {
   // A fold past the last folded number addresses nothing, not the indexed range.
   EXPECT_EQ(Get(1, prop::kLastFolded, 2), "");
   EXPECT_EQ(LastPropertyResult(), kUnknown);
-  EXPECT_EQ(Get(1, 0x7D06, 5), "");
+  EXPECT_EQ(Get(1, 0x7D07, 5), "");
   EXPECT_EQ(LastPropertyResult(), kUnknown);
+}
+
+// From 0x7D00 up the index stays apart: alert keys are 256 slots of one number.
+TEST_F(PropertyTest, AlertKeysAreSlotsOfOneNumberGivenBySeparateIndex) {
+  OpenSample();
+  EXPECT_EQ(Set(1, prop::kAlertKey, "114", 5), kDone);  // slot 4
+  EXPECT_EQ(Set(1, prop::kAlertKey, "370", 256), kDone);  // slot 255: Shift+F3
+  EXPECT_EQ(Get(1, prop::kAlertKey, 5), "114");
+  EXPECT_EQ(Get(1, prop::kAlertKey, 256), "370");
+  EXPECT_EQ(Get(1, prop::kAlertKey, 6), "0");
+  EXPECT_EQ(Set(1, prop::kAlertKey, "1", 257), kBadValue);     // no slot 256
+  EXPECT_EQ(Set(1, prop::kAlertKey, "2048", 5), kBadValue);    // more than a key code
+  EXPECT_EQ(Set(0, prop::kAlertKey, "114", 5), kWrongKind);    // windows have none
+  EXPECT_EQ(Set(1, prop::kAlertKey, "0", 5), kDone);           // cleared
+  EXPECT_EQ(Get(1, prop::kAlertKey, 5), "0");
+  EXPECT_EQ(Get(1, prop::kAlertKey, 256), "370");
 }
 
 TEST_F(PropertyTest, SelectorsLoseTrailingBlanksAndNamesAnswerNothing) {
