@@ -182,14 +182,24 @@ const Font::Glyph& Font::GlyphFor(char32_t character) {
   return glyph;
 }
 
+// Blends row by row within each rectangle of the clip (they never overlap, so every
+// pixel is blended once), reading the coverage where the rectangle starts.
 void Font::BlendGlyph(Hdc dc, const Glyph& glyph, int left, int top) {
   Canvas& canvas = *dc->canvas;
-  const uint8_t* coverage = glyph.coverage.data();
-  for (int row = 0; row < glyph.rows; ++row) {
-    for (int column = 0; column < glyph.width; ++column, ++coverage) {
-      Point at{left + column + dc->origin.x, top + row + dc->origin.y};
-      if (*coverage == 0 || !dc->clip.Contains(at)) continue;
-      canvas.Set(at.x, at.y, Mix(canvas.At(at.x, at.y), dc->textColor, *coverage));
+  Rect box = Rect{left, top, left + glyph.width, top + glyph.rows}.Offset(dc->origin.x, dc->origin.y);
+  box = Intersection(box, canvas.Bounds());
+  if (box.IsEmpty()) return;
+  const int boxLeft = left + dc->origin.x, boxTop = top + dc->origin.y;
+  for (const Rect& part : dc->clip.Rects()) {
+    Rect area = Intersection(box, part);
+    if (area.IsEmpty()) continue;
+    for (int y = area.top; y < area.bottom; ++y) {
+      const uint8_t* coverage =
+          glyph.coverage.data() + static_cast<ptrdiff_t>(y - boxTop) * glyph.width + (area.left - boxLeft);
+      Pixel* pixel = canvas.Row(y) + area.left;
+      for (int x = area.left; x < area.right; ++x, ++coverage, ++pixel) {
+        if (*coverage != 0) *pixel = Mix(*pixel, dc->textColor, *coverage);
+      }
     }
   }
 }

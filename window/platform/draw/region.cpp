@@ -31,13 +31,14 @@ Region::Region(const Rect& rect) {
   if (!rect.IsEmpty()) rects_.push_back(rect);
 }
 
+// In place: cutting never adds rectangles.
 void Region::Intersect(const Rect& rect) {
-  std::vector<Rect> kept;
+  auto kept = rects_.begin();
   for (const Rect& r : rects_) {
     Rect cut = Intersection(r, rect);
-    if (!cut.IsEmpty()) kept.push_back(cut);
+    if (!cut.IsEmpty()) *kept++ = cut;
   }
-  rects_ = std::move(kept);
+  rects_.erase(kept, rects_.end());
 }
 
 void Region::Subtract(const Rect& rect) {
