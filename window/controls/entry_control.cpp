@@ -1,6 +1,7 @@
 // The entry kind over the QorEdit field.
 #include "window/controls/entry_control.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "runtime/values/variable_reference.h"
@@ -20,6 +21,7 @@
 #include "window/platform/core/focus.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/dialogs/dialog_units.h"
 #include "window/platform/system_controls/edit_control.h"
 #include "window/properties/property_numbers.h"
 
@@ -33,6 +35,19 @@ uint32_t AlignmentStyle(uint32_t flags) {
     case Justification::kRight: return ui::ES_RIGHT;
     case Justification::kCentred: return ui::ES_CENTER;
     default: return ui::ES_LEFT;
+  }
+}
+
+// The justification offset as the field's margins, in pixels: left text gets it on the
+// left (moved right), right and decimal text on the right (moved left), and centred text
+// twice on the left, so its middle moves right by the offset as a centred prompt's does.
+// A margin is never negative: an offset below 0 leaves the text at its edge.
+ui::LParam OffsetMargins(Justification justification, int offsetPixels) {
+  auto margin = static_cast<unsigned>(std::clamp(offsetPixels, 0, 0x7FFF));
+  switch (justification) {
+    case Justification::kRight: return ui::PackWords(0, margin);
+    case Justification::kCentred: return ui::PackWords(2 * margin, 0);
+    default: return ui::PackWords(margin, 0);
   }
 }
 
@@ -63,7 +78,14 @@ uint32_t EntryControl::FieldStyle() const {
 bool EntryControl::CreateField() {
   if (!CreateControlWindow(*this, QorEditClass(), FieldStyle())) return false;
   ui::SendMessage(Handle(), ui::EM_LIMITTEXT, TypingLimit(picture_), 0);
+  ApplyJustifyOffset();
   return true;
+}
+
+void EntryControl::ApplyJustifyOffset() {
+  int pixels = ui::DialogUnitsToPixelsX(JustifyOffset(), OwnerUnits());
+  ui::SendMessage(Handle(), ui::EM_SETMARGINS, ui::EC_LEFTMARGIN | ui::EC_RIGHTMARGIN,
+                  OffsetMargins(JustificationOf(Flags()), pixels));
 }
 
 bool EntryControl::Recreate() {
@@ -99,6 +121,7 @@ void EntryControl::Changed(ControlChange what) {
     case ControlChange::kJustification: {
       uint32_t style = ui::GetWindowStyle(Handle()) & ~ui::ES_ALIGNMASK;
       ui::SetWindowStyle(Handle(), style | AlignmentStyle(Flags()));
+      ApplyJustifyOffset();
       break;
     }
     default: break;

@@ -10,7 +10,9 @@
 // stored, the mark cleared, EVENT:Accepted posted and the field shown again through the
 // picture; a field marked to report completion then sends QUERY_EDITDONE to its window.
 // Enter accepts the field the same way and keeps the focus. The control's text (property
-// 0x7C00) follows the field's; setting it sets the field's and marks it modified.
+// 0x7C00) follows the field's; setting it sets the field's and marks it modified. The
+// justification offset becomes the field's margins: left text moves right by it, right
+// and decimal text left, centred text right (as a prompt's does).
 //
 // Showing the variable again keeps a refused text while the variable is unchanged; a
 // variable the program changed replaces it. String pictures on text variables show and
@@ -84,6 +86,8 @@ class EntryControl : public Control {
   void StoreValue(std::string_view value);
   // The field's own style bits: alignment and border.
   uint32_t FieldStyle() const;
+  // Gives the field margins that move its text by the justification offset.
+  void ApplyJustifyOffset();
 
  private:
   std::string pictureText_;

@@ -3,8 +3,10 @@
 // order, Enter) and the range rules of UpdateFields and DisplayFields.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "tests/window/controls/entry_fixture.h"
 #include "window/accept/field_updates.h"
@@ -17,6 +19,7 @@
 #include "window/events/queue_event.h"
 #include "window/events/runtime_messages.h"
 #include "window/platform/core/focus.h"
+#include "window/platform/core/invalidation.h"
 #include "window/platform/core/keys.h"
 #include "window/platform/core/message_loop.h"
 #include "window/platform/core/styles.h"
@@ -24,6 +27,8 @@
 #include "window/platform/core/window_attributes.h"
 #include "window/windows/window_lifecycle.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/dialogs/dialog_units.h"
+#include "window/platform/draw/window_canvas.h"
 #include "window/platform/dialogs/default_button.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/platform/system_controls/edit_control.h"
@@ -50,6 +55,28 @@ struct Register {
 
 class EntryField : public EntryTest {
  protected:
+  ui::Point At(int32_t number, size_t index) const {
+    return ui::UnpackPoint(ui::SendMessage(FieldOf(number), ui::EM_POSFROMCHAR, index, 0));
+  }
+  // The first and last columns the field's text is drawn in (the well and its colour
+  // left out).
+  std::pair<int, int> InkColumns(int32_t number) {
+    ui::Hwnd field = FieldOf(number);
+    ui::UpdateWindow(field);
+    auto canvas = ui::WindowCanvas(field);
+    ui::Rect area = ui::ClientRectOnCanvas(field);
+      ui::Pixel background = canvas->At(area.left + 3, area.top + 3);
+    int first = area.right, last = area.left - 1;
+    for (int y = area.top + 2; y < area.bottom - 2; ++y) {
+      for (int x = area.left + 2; x < area.right - 2; ++x) {
+        if (canvas->At(x, y) == background) continue;
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+    }
+    return {first - area.left, last - area.left};
+  }
+
   // Selects the whole field and types over it.
   void Retype(int32_t number, const std::string& text) {
     ui::SetFocus(FieldOf(number));
@@ -339,6 +366,57 @@ TEST_F(EntryField, ReCreatedInPlaceItKeepsItsTextMarkLimitAndFocus) {
   EXPECT_EQ(ui::GetFocus(), FieldOf(1));
   EXPECT_EQ(ui::SendMessage(FieldOf(1), ui::EM_GETLIMITTEXT, 0, 0), 11);
   EXPECT_FALSE(EntryOf(1)->AcceptInPlace());  // the new field is the entry's: it checks and refuses
+}
+
+}  // namespace
+}  // namespace qor::win::testing
+
+namespace qor::win::testing {
+namespace {
+
+TEST_F(EntryField, TheJustificationOffsetMovesTheTextAndWhereAClickPlacesTheCaret) {
+  char text[20];
+  std::memset(text, ' ', sizeof text);
+  std::memcpy(text, "abcd", 4);
+  int32_t number = 42;
+  Open({Field(1, "s20", kString, 20, 0x04), Field(2, "n-_11", kLong, 4, 0x08)}, {UseText(text, 20), Use(number, kLong)});
+  DisplayFields();
+  host.Pump();
+  int leftStart = At(1, 0).x, rightEnd = At(2, 2).x;
+  std::pair<int, int> leftInk = InkColumns(1), rightInk = InkColumns(2);
+
+  EXPECT_EQ(WriteProperty(*window, 1, prop::kLeftOffset, 10), PropertyResult::kDone);
+  EXPECT_EQ(WriteProperty(*window, 2, prop::kRightOffset, 10), PropertyResult::kDone);
+  host.Pump();
+  int shift = ui::DialogUnitsToPixelsX(10, EntryOf(1)->OwnerUnits());
+  ASSERT_GT(shift, 10);
+  EXPECT_EQ(At(1, 0).x, leftStart + shift);  // left text moves right
+  EXPECT_EQ(At(2, 2).x, rightEnd - shift);   // right text moves left
+  EXPECT_EQ(InkColumns(1).first, leftInk.first + shift);
+  EXPECT_EQ(InkColumns(2).second, rightInk.second - shift);
+
+  int middle = ui::GetClientRect(FieldOf(1)).bottom / 2;
+  Seq carets;
+  auto click = [&](int32_t field, int x, const std::string& where) {
+    host.Stall(600);  // never a double click
+    host.Click(FieldOf(field), {x, middle});
+    host.Pump();
+    carets.push_back(where + " -> " + std::to_string(Selection(FieldOf(field)).first));
+  };
+  click(1, At(1, 2).x + 1, "field 1 just after b");
+  click(1, leftStart, "field 1 in the margin");
+  click(2, At(2, 1).x + 1, "field 2 just after 4");
+  click(2, rightEnd - 1, "field 2 in the margin");
+  EXPECT_EQ(carets, (Seq{"field 1 just after b -> 2", "field 1 in the margin -> 0", "field 2 just after 4 -> 1",
+                         "field 2 in the margin -> 2"}));
+
+  // Centred text moves right by the offset too; a negative offset leaves text at its edge.
+  EXPECT_EQ(WriteProperty(*window, 1, prop::kCentredOffset, 0), PropertyResult::kDone);
+  int centre = At(1, 0).x;
+  EXPECT_EQ(WriteProperty(*window, 1, prop::kCentredOffset, 10), PropertyResult::kDone);
+  EXPECT_NEAR(At(1, 0).x, centre + shift, 1);
+  EXPECT_EQ(WriteProperty(*window, 2, prop::kRightOffset, -10), PropertyResult::kDone);
+  EXPECT_EQ(At(2, 2).x, rightEnd);
 }
 
 }  // namespace

@@ -292,6 +292,36 @@ TEST_F(EditTest, AlignmentPlacesShortTextAtItsEdge) {
   EXPECT_NEAR(rightEnd, 120 - 2, 1);
 }
 
+TEST_F(EditTest, MarginsNarrowTheOneTextAreaOfTextCaretClicksAndScrolling) {
+  SendMessage(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, PackWords(20, 30));
+  EXPECT_EQ(SendMessage(field, EM_GETMARGINS, 0, 0), PackWords(20, 30));
+  SendMessage(field, EM_SETMARGINS, EC_RIGHTMARGIN, PackWords(99, 40));  // the left one stays
+  EXPECT_EQ(SendMessage(field, EM_GETMARGINS, 0, 0), PackWords(20, 40));
+  Focus();
+  host.Type("the quick brown fox jumps");
+  host.Pump();
+  EXPECT_LE(GetCaretInfo().rect.right, 120 - 3 - 40 + 1);  // scrolled to keep the caret left of the margin
+  EXPECT_LT(At(0).x, 23);
+  Keys({VK_HOME});
+  EXPECT_EQ(At(0).x, 3 + 20);  // the well, a pixel, the margin
+  EXPECT_EQ(GetCaretInfo().rect.left, At(0).x);
+  host.Click(field, {At(2).x + 1, 10});
+  host.Pump();
+  EXPECT_EQ(Selection(), (std::pair<uint32_t, uint32_t>{2, 2}));
+  host.Click(field, {5, 10});  // in the margin, left of the text
+  host.Pump();
+  EXPECT_EQ(Selection(), (std::pair<uint32_t, uint32_t>{0, 0}));
+  Rect ink = InkIn(field, {2, 2, 118, 20}, GetSysColor(COLOR_WINDOW));
+  EXPECT_GE(ink.left, 23);
+  EXPECT_LE(ink.right, 120 - 3 - 40);  // clipped to the text area
+
+  SendMessage(field, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, PackWords(1000, 1000));
+  host.Pump();
+  Point start = At(0);  // wider than the field: an empty area, nothing drawn outside it
+  EXPECT_GE(start.x, 0);
+  EXPECT_TRUE(InkIn(field, {2, 2, 118, 20}, GetSysColor(COLOR_WINDOW)).IsEmpty());
+}
+
 TEST_F(EditTest, MessagesSetAndReadTheSelectionModifiedMarkAndLimit) {
   SetWindowText(field, "abcdef");
   EXPECT_EQ(SendMessage(field, EM_GETMODIFY, 0, 0), 0);

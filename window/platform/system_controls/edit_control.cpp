@@ -114,9 +114,22 @@ LResult OnSetReadOnly(Hwnd field, WParam readOnly) {
 
 LResult OnPositionOfCharacter(Hwnd field, const EditState& state, WParam index) {
   if (index > state.model.Length()) return -1;
-  Rect area = EditTextArea(GetClientRect(field), state.border);
+  Rect area = detail::TextAreaOf(field, state);
   int x = detail::TextStartInClient(field, state) + state.positions.X(index);
   return PackPoint(x, EditLineTop(area, state.lineHeight));
+}
+
+LResult OnSetMargins(Hwnd field, EditState& state, WParam which, LParam margins) {
+  auto packed = static_cast<uint32_t>(margins);
+  if (which & EC_LEFTMARGIN) state.margins.left = static_cast<int>(packed & 0xFFFF);
+  if (which & EC_RIGHTMARGIN) state.margins.right = static_cast<int>(packed >> 16);
+  detail::Refresh(field, state, EditChange::None, false);
+  return 0;
+}
+
+LResult OnGetMargins(const EditState& state) {
+  return static_cast<LResult>(
+      PackWords(static_cast<uint32_t>(state.margins.left), static_cast<uint32_t>(state.margins.right)));
 }
 
 // Read-only and disabled fields are coloured as static text is, as the old system did.
@@ -132,7 +145,8 @@ LResult OnPaint(Hwnd field, const EditState& state) {
     look.border = state.border;
     look.text = model.Text();
     look.positions = &state.positions;
-    look.textX = detail::TextStartInClient(field, state) - EditTextArea(look.rect, state.border).left;
+    look.margins = state.margins;
+    look.textX = detail::TextStartInClient(field, state) - detail::TextAreaOf(field, state).left;
     if (state.focused || (GetWindowStyle(field) & ES_NOHIDESEL)) {
       look.selectionStart = model.SelectionStart();
       look.selectionEnd = model.SelectionEnd();
@@ -213,6 +227,10 @@ LResult EditMessage(Hwnd field, EditState& state, uint32_t message, WParam wPara
       return 0;
     case EM_SETREADONLY:
       return OnSetReadOnly(field, wParam);
+    case EM_SETMARGINS:
+      return OnSetMargins(field, state, wParam, lParam);
+    case EM_GETMARGINS:
+      return OnGetMargins(state);
     case EM_POSFROMCHAR:
       return OnPositionOfCharacter(field, state, wParam);
     case EM_CHARFROMPOS:

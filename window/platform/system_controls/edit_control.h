@@ -48,6 +48,9 @@ inline constexpr uint32_t EM_CANUNDO = 0x00C6;
 inline constexpr uint32_t EM_UNDO = 0x00C7;
 inline constexpr uint32_t EM_EMPTYUNDOBUFFER = 0x00CD;
 inline constexpr uint32_t EM_SETREADONLY = 0x00CF;   // wParam: read-only
+inline constexpr uint32_t EM_SETMARGINS = 0x00D3;    // wParam: which (EC_LEFTMARGIN, EC_RIGHTMARGIN), lParam:
+                                                     // the left margin in the low word, the right in the high
+inline constexpr uint32_t EM_GETMARGINS = 0x00D4;    // result: right << 16 | left
 inline constexpr uint32_t EM_GETLIMITTEXT = 0x00D5;
 inline constexpr uint32_t EM_SETTEXTCOUNTED = 0x00DE;  // as WM_SETTEXT, with wParam the length: a 0 byte
                                                      // is a character like any other
@@ -58,6 +61,11 @@ inline constexpr uint32_t WM_COPY = 0x0301;
 inline constexpr uint32_t WM_PASTE = 0x0302;
 inline constexpr uint32_t WM_CLEAR = 0x0303;
 inline constexpr uint32_t WM_UNDO = 0x0304;
+
+// Which margins EM_SETMARGINS sets; margins are pixels kept blank inside the text
+// area's ends, and the text, caret, selection, clicks and scrolling all keep within them.
+inline constexpr uint32_t EC_LEFTMARGIN = 0x0001;
+inline constexpr uint32_t EC_RIGHTMARGIN = 0x0002;
 
 // Notifications (the high word of WM_COMMAND's wParam).
 inline constexpr uint32_t EN_SETFOCUS = 0x0100;

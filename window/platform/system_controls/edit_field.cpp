@@ -42,8 +42,6 @@ int CaretWidthFor(const EditState& state) {
   return std::max(kBarWidth, state.positions.X(at + 1) - state.positions.X(at));
 }
 
-Rect TextAreaOf(Hwnd field, const EditState& state) { return EditTextArea(GetClientRect(field), state.border); }
-
 void PlaceCaret(Hwnd field, EditState& state) {
   int width = CaretWidthFor(state);
   // Made anew when its shape changes, and when another window has taken the one caret.
@@ -58,6 +56,10 @@ void PlaceCaret(Hwnd field, EditState& state) {
 }
 
 }  // namespace
+
+Rect TextAreaOf(Hwnd field, const EditState& state) {
+  return EditTextArea(GetClientRect(field), state.border, state.margins);
+}
 
 EditState* EditStateOf(Hwnd field) { return reinterpret_cast<EditState*>(GetWindowExtra(field, kStateOffset)); }
 

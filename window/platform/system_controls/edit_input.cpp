@@ -146,14 +146,14 @@ LResult EditMouseUp(Hwnd field, EditState& state) {
   return 0;
 }
 
-// While the button is held with the pointer left or right of the field, the selection
+// While the button is held with the pointer left or right of the text area, the selection
 // goes on growing a character at a time, scrolling the text.
 LResult EditDragTimer(Hwnd field, EditState& state) {
   if (!state.dragging) return 0;
   int x = ScreenToClient(field, GetCursorPos()).x;
-  Rect client = GetClientRect(field);
-  if (x >= client.left && x < client.right) return 0;
-  x < client.left ? state.model.MoveLeft(true) : state.model.MoveRight(true);
+  Rect area = TextAreaOf(field, state);
+  if (x >= area.left && x < area.right) return 0;
+  x < area.left ? state.model.MoveLeft(true) : state.model.MoveRight(true);
   Refresh(field, state, EditChange::None, false);
   return 0;
 }

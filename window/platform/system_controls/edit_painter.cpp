@@ -22,10 +22,12 @@ void DrawRun(Hdc dc, const EditLook& look, Point start, size_t from, size_t to) 
 
 }  // namespace
 
-Rect EditTextArea(const Rect& client, bool border) {
+Rect EditTextArea(const Rect& client, bool border, EditMargins margins) {
   int in = (border ? kWellWidth : 0) + kMargin;
-  return {client.left + in, client.top + (border ? kWellWidth : 0), client.right - in,
-          client.bottom - (border ? kWellWidth : 0)};
+  int innermost = std::max(client.left + in, client.right - in);
+  int left = std::min(client.left + in + std::max(0, margins.left), innermost);
+  int right = std::max(left, client.right - in - std::max(0, margins.right));
+  return {left, client.top + (border ? kWellWidth : 0), right, client.bottom - (border ? kWellWidth : 0)};
 }
 
 int EditLineTop(const Rect& textArea, int lineHeight) { return textArea.top + (textArea.Height() - lineHeight) / 2; }
@@ -36,7 +38,7 @@ void PaintEdit(Hdc dc, const EditLook& look) {
   if (!look.positions) return;
   TextMetrics metrics;
   GetTextMetrics(dc, &metrics);
-  Rect area = EditTextArea(look.rect, look.border);
+  Rect area = EditTextArea(look.rect, look.border, look.margins);
   Region clip = dc->clip;
   IntersectClipRect(dc, area);
   Point start{area.left + look.textX, EditLineTop(area, metrics.height)};

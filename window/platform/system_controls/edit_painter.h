@@ -11,9 +11,16 @@
 
 namespace qor::ui {
 
+// Blank space kept inside the text area's ends, in pixels (EM_SETMARGINS).
+struct EditMargins {
+  int left = 0;
+  int right = 0;
+};
+
 struct EditLook {
   Rect rect;                 // client area
   bool border = false;
+  EditMargins margins;
   std::string_view text;
   const LinePositions* positions = nullptr;  // of `text` in the context's font
   int textX = 0;             // where the text starts in the text area (negative when scrolled)
@@ -23,8 +30,10 @@ struct EditLook {
   BrushHandle background = kNullBrush;  // what the parent answered; the text colour is the context's
 };
 
-// The part of the client area the text is shown in: inside the well and a margin.
-Rect EditTextArea(const Rect& client, bool border);
+// The part of the client area the text is shown in: inside the well, a pixel and the
+// field's margins. Margins wider than the field leave an empty area at the left margin's
+// end (never a reversed one).
+Rect EditTextArea(const Rect& client, bool border, EditMargins margins);
 // The top of the text's line in the text area (the line is centred in it).
 int EditLineTop(const Rect& textArea, int lineHeight);
 void PaintEdit(Hdc dc, const EditLook& look);

@@ -6,6 +6,7 @@
 #include "window/platform/core/types.h"
 #include "window/platform/draw/line_positions.h"
 #include "window/platform/system_controls/edit_model.h"
+#include "window/platform/system_controls/edit_painter.h"
 
 namespace qor::ui::detail {
 
@@ -16,6 +17,7 @@ struct EditState {
   int averageWidth = 0;
   int scroll = 0;            // pixels of the text hidden on the left
   bool border = false;       // WS_BORDER was asked for: a sunken well
+  EditMargins margins;       // set by EM_SETMARGINS
   bool focused = false;
   bool dragging = false;     // the left button went down in the field and is held
   int caretWidth = 0;        // of the caret made for the focus (0: none made)
@@ -35,6 +37,8 @@ void Refresh(Hwnd field, EditState& state, EditChange change, bool jump = true);
 // Measures the text and the font's line again (after WM_SETFONT too).
 void Measure(Hwnd field, EditState& state);
 
+// The one text area that painting, the caret, hit-testing and scrolling all use.
+Rect TextAreaOf(Hwnd field, const EditState& state);
 // Where the text starts and which character boundary a client point lies nearest.
 int TextStartInClient(Hwnd field, const EditState& state);
 size_t BoundaryAtClientX(Hwnd field, const EditState& state, int x);
