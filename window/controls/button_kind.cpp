@@ -5,6 +5,7 @@
 #include "window/controls/control_events.h"
 #include "window/controls/control_placement.h"
 #include "window/controls/control_window.h"
+#include "window/classes/icon_names.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/platform/core/focus.h"
@@ -16,6 +17,7 @@
 #include "window/platform/core/window.h"
 #include "window/platform/core/window_attributes.h"
 #include "window/platform/core/window_geometry.h"
+#include "window/platform/resources/icon.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/platform/system_controls/button_painter.h"
 #include "window/platform/system_controls/control_support.h"
@@ -26,12 +28,25 @@ namespace {
 
 ui::LResult ButtonProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam);
 
+// The record's icon placement: 0 left of the text, 1 right of it, 2 above, 3 below; any
+// other value as 0.
+ui::IconPlace IconPlaceOf(uint8_t placement) {
+  switch (placement) {
+    case 1: return ui::IconPlace::kRight;
+    case 2: return ui::IconPlace::kAbove;
+    case 3: return ui::IconPlace::kBelow;
+    default: return ui::IconPlace::kLeft;
+  }
+}
+
 const ControlClass kButtonClass{"QorButton", ui::kButtonClass, ButtonProc};
 
 class Button : public Control {
  public:
   Button(Window& owner, const ControlRecord& record)
-      : Control(owner, record), repeat_(RepeatDelayMs(), RepeatIntervalMs()) {}
+      : Control(owner, record),
+        repeat_(RepeatDelayMs(), RepeatIntervalMs()),
+        icon_(record.icon.empty() ? ui::IconHandle::None : IconFromName(record.icon)) {}
   ~Button() override;
 
   ui::LResult Message(ui::WindowProc base, uint32_t message, ui::WParam wParam, ui::LParam lParam);
@@ -42,14 +57,16 @@ class Button : public Control {
  private:
   bool Immediate() const { return (Flags() & prop::kFlagImmediate) != 0; }
   bool Flat() const { return (Flags() & prop::kFlagFlat) != 0; }
+  bool PaintsItself() const { return Flat() || icon_ != ui::IconHandle::None; }
   void Pushed(bool pushed);
   void Released();
   void Carry(const RepeatStep& step);
   void Hover();
   void CheckHover();
-  ui::LResult PaintFlat();
+  ui::LResult PaintOwnLook();
 
   ButtonRepeat repeat_;
+  ui::IconHandle icon_;
   bool pressPosted_ = false;  // the press posted; its click posts nothing more
 };
 
@@ -59,6 +76,7 @@ Button::~Button() {
     ui::KillTimer(Handle(), kHoverTimerId);
   }
   if (Owner().defaultButton == this) Owner().defaultButton = nullptr;
+  if (icon_ != ui::IconHandle::None) ui::DestroyIcon(icon_);
 }
 
 void Button::Carry(const RepeatStep& step) {
@@ -107,7 +125,9 @@ void Button::CheckHover() {
   SetState(State() & ~kStateHot);
 }
 
-ui::LResult Button::PaintFlat() {
+// Flat buttons and buttons with an icon draw their own look with the system button's
+// painter; the others leave painting to the system button.
+ui::LResult Button::PaintOwnLook() {
   ui::Hwnd hwnd = Handle();
   return ui::PaintControl(hwnd, [this, hwnd](ui::Hdc dc) {
     uint32_t pushedState = static_cast<uint32_t>(ui::SendMessage(hwnd, ui::BM_GETSTATE, 0, 0));
@@ -116,8 +136,10 @@ ui::LResult Button::PaintFlat() {
     look.focused = (pushedState & ui::BST_FOCUS) != 0;
     look.enabled = ui::IsWindowEnabledItself(hwnd);
     look.isDefault = HasState(kStateDefault);
-    look.style = ui::BevelStyle::Flat;
+    look.style = Flat() ? ui::BevelStyle::Flat : ui::BevelStyle::Raised;
     look.hot = HasState(kStateHot);
+    look.icon = icon_;
+    look.iconPlace = IconPlaceOf(Record().iconPlacement);
     ui::PaintPushButton(dc, look);
   });
 }
@@ -171,7 +193,7 @@ ui::LResult Button::Message(ui::WindowProc base, uint32_t message, ui::WParam wP
       Hover();
       break;
     case ui::WM_PAINT:
-      if (Flat()) return PaintFlat();
+      if (PaintsItself()) return PaintOwnLook();
       break;
     default:
       break;
@@ -189,9 +211,13 @@ void Button::Changed(ControlChange what) {
 }
 
 ui::Size Button::AutoSize() {
-  ui::Size text = MeasureControlText(*this);
+  ui::Size content = MeasureControlText(*this);
+  if (icon_ != ui::IconHandle::None) {
+    content = ui::ButtonFaceExtent({ui::kSmallIconSize, ui::kSmallIconSize}, content,
+                                   IconPlaceOf(Record().iconPlacement));
+  }
   ui::DialogBaseUnits units = OwnerUnits();
-  return {text.cx + 2 * units.width, text.cy + units.height / 2};
+  return {content.cx + 2 * units.width, content.cy + units.height / 2};
 }
 
 ui::LResult ButtonProc(ui::Hwnd hwnd, uint32_t message, ui::WParam wParam, ui::LParam lParam) {

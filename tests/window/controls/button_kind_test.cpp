@@ -9,6 +9,7 @@
 #include "window/controls/control.h"
 #include "window/controls/control_tips.h"
 #include "window/controls/standard_kinds.h"
+#include "window/definition/layout.h"
 #include "window/detail/window_object.h"
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
@@ -22,6 +23,7 @@
 #include "window/platform/core/window_geometry.h"
 #include "window/platform/core/invalidation.h"
 #include "window/platform/draw/canvas.h"
+#include "window/platform/draw/color.h"
 #include "window/platform/draw/system_colors.h"
 #include "window/platform/draw/window_canvas.h"
 #include "window/platform/system_controls/button_control.h"
@@ -253,6 +255,38 @@ TEST_F(ButtonKindTest, FlatButtonLooksFlatAtRestRaisedWhenHotSunkenWhenPressed) 
   host.MouseMove(WindowHandle(window), {300, 100});
   host.Advance(kHoverTimerMs);
   EXPECT_EQ(corners(), std::pair(face, face));
+}
+
+TEST_F(ButtonKindTest, TheRecordsIconIsDrawnAtItsPlacementAndSizesAnAutomaticButton) {
+  ControlRecord withIcon = Button(1);
+  withIcon.icon = std::string("\xFF\x01\x04\x7F", 4);  // the stock exclamation: a yellow triangle
+  withIcon.iconPlacement = 2;                              // above the text
+  withIcon.at.width = withIcon.at.height = layout::kNotGiven;
+  ControlRecord plain = Button(2);
+  plain.text = withIcon.text;
+  plain.at.width = plain.at.height = layout::kNotGiven;
+  ui::Hwnd button = Open({withIcon, plain});
+  ui::Rect with = ui::GetClientRect(button), without = ui::GetClientRect(ButtonWindow(2));
+  EXPECT_EQ(with.Height(), without.Height() + 16 + 4);  // the small icon and its gap
+  EXPECT_EQ(with.Width(), without.Width());            // the text is wider than the icon
+
+  ui::UpdateWindow(button);
+  auto canvas = ui::WindowCanvas(button);
+  ui::Rect at = ui::ClientRectOnCanvas(button);
+  ui::Rect yellow{at.right, at.bottom, at.left, at.top};
+  for (int y = at.top; y < at.bottom; ++y) {
+    for (int x = at.left; x < at.right; ++x) {
+      ui::ColorRef c = ui::ColorFromPixel(canvas->At(x, y));
+      if (ui::GetRValue(c) < 200 || ui::GetGValue(c) < 200 || ui::GetBValue(c) > 100) continue;
+      yellow = {std::min(yellow.left, x), std::min(yellow.top, y), std::max(yellow.right, x + 1),
+                std::max(yellow.bottom, y + 1)};
+    }
+  }
+  yellow = yellow.Offset(-at.left, -at.top);
+  ASSERT_FALSE(yellow.IsEmpty());
+  EXPECT_LE(yellow.Width(), 16);
+  EXPECT_NEAR(yellow.left + yellow.right, with.right, 3);  // centred across
+  EXPECT_LT(yellow.bottom, with.bottom / 2);                 // in the upper half, above the text
 }
 
 TEST_F(ButtonKindTest, RecreatedInPlaceItKeepsItsPlaceIdStyleTipAndFocusAndStillClicks) {
