@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "window/properties/property_names.h"
 #include "window/properties/property_numbers.h"
 
 namespace qor::win {
@@ -65,7 +66,11 @@ PropertyRequest MakePropertyRequest(int32_t control, std::string_view selector, 
   std::string_view trimmed = TrimSelector(selector);
   request.selector.assign(trimmed);
   int32_t number = 0;
-  if (SelectorNumber(trimmed, number) && number >= prop::kFirstNumbered) request.number = number;
+  if (SelectorNumber(trimmed, number)) {
+    if (number >= prop::kFirstNumbered) request.number = number;
+  } else {
+    request.number = PropertyNumberOfName(trimmed);
+  }
   ApplyIndexRule(request, index);
   return request;
 }

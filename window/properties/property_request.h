@@ -2,7 +2,8 @@
 // The property request built for each call of the property entry points: which control,
 // which property, which index, and the value. The selector arrives as text: its
 // trailing blanks go, and a text that is a whole decimal number becomes the property
-// number; anything else names a property by text.
+// number; anything else names a property (property_names.h) and takes its number, or
+// none when no property has that name.
 //
 // The index rule: below 0x7D00 an index n of 1 or more addresses number + n - 1 (the
 // index is then spent); from 0x7D00 up the number stays and n becomes the zero-based
@@ -15,7 +16,7 @@ namespace qor::win {
 
 struct PropertyRequest {
   int32_t control = 0;
-  int32_t number = 0;      // 0 when the selector names no numbered property
+  int32_t number = 0;      // 0 when the selector addresses no property
   int32_t index = 0;       // zero-based, for numbers from 0x7D00 up
   std::string selector;    // the selector without its trailing blanks
   std::string value;       // the value as text (a set's value, a get's answer)

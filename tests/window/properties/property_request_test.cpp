@@ -16,12 +16,22 @@ TEST(PropertyRequest, SelectorLosesTrailingBlanksAndBecomesTheNumber) {
 }
 
 TEST(PropertyRequest, SelectorThatIsNoNumberNamesAProperty) {
-  for (const char* selector : {"Text  ", "12ab", "", "  ", "-", "99999999999"}) {
+  for (const char* selector : {"Caption  ", "12ab", "", "  ", "-", "99999999999"}) {
     PropertyRequest request = MakePropertyRequest(1, selector, 0);
     EXPECT_EQ(request.number, 0) << selector;
     EXPECT_FALSE(HasPropertyNumber(request)) << selector;
   }
-  EXPECT_EQ(MakePropertyRequest(1, "Text  ", 0).selector, "Text");
+  EXPECT_EQ(MakePropertyRequest(1, "Caption  ", 0).selector, "Caption");
+}
+
+TEST(PropertyRequest, ANameTakesItsNumberWhateverItsCaseAndBlanksAndFollowsTheIndexRule) {
+  PropertyRequest request = MakePropertyRequest(1, "  fontColor  ", 0);
+  EXPECT_EQ(request.number, prop::kFontColour);
+  EXPECT_EQ(request.selector, "  fontColor");
+  EXPECT_EQ(MakePropertyRequest(1, "TEXT", 3).number, prop::kText + 2);
+  EXPECT_EQ(MakePropertyRequest(1, "PROCEDURE", 0x100).number, 0);  // folded past 0x7CFF
+  EXPECT_EQ(MakePropertyRequest(1, "FONT COLOR", 0).number, 0);
+  EXPECT_EQ(MakePropertyRequest(1, "TEXTS", 0).number, 0);
 }
 
 TEST(PropertyRequest, NumbersBelowTheNumberedRangeAreNamesToo) {

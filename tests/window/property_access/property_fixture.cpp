@@ -78,6 +78,13 @@ PropertyResult PropertyTest::Set(int32_t control, int32_t number, std::string_vi
   return LastPropertyResult();
 }
 
+PropertyResult PropertyTest::SetNamed(int32_t control, std::string_view selector, std::string_view value) {
+  rt::StrPushCopy(selector.data(), selector.size());
+  rt::StrPushCopy(value.data(), value.size());
+  SetPropertyInteger(control, 0, kTargetWindow);
+  return LastPropertyResult();
+}
+
 PropertyResult PropertyTest::SetString(int32_t control, int32_t number, std::string_view value) {
   PushSelector(number);
   SetPropertyString(control, value.data(), static_cast<int32_t>(value.size()), 0, kTargetWindow);

@@ -27,6 +27,8 @@ class PropertyTest : public WindowRuntimeTest {
                             intptr_t target = 0);
   // Set, string entry.
   static PropertyResult SetString(int32_t control, int32_t number, std::string_view value);
+  // Set, integer entry, with the selector as given.
+  static PropertyResult SetNamed(int32_t control, std::string_view selector, std::string_view value);
 
   Window* window = nullptr;
 };

@@ -48,14 +48,33 @@ TEST_F(PropertyTest, AlertKeysAreSlotsOfOneNumberGivenBySeparateIndex) {
   EXPECT_EQ(Get(1, prop::kAlertKey, 256), "370");
 }
 
-TEST_F(PropertyTest, SelectorsLoseTrailingBlanksAndNamesAnswerNothing) {
+TEST_F(PropertyTest, SelectorsLoseTrailingBlanksAndUnknownNamesAnswerNothing) {
   OpenSample();
   EXPECT_EQ(GetNamed(1, "31745   "), "9");
   EXPECT_EQ(GetNamed(1, "  31745"), "9");
-  EXPECT_EQ(GetNamed(1, "TYPE"), "");
+  EXPECT_EQ(GetNamed(1, "KIND"), "");
   EXPECT_EQ(LastPropertyResult(), kUnknown);
-  EXPECT_EQ(GetNamed(1, "1234"), "");  // below 0x7000: a name, not a number
+  EXPECT_EQ(SetNamed(1, "KIND", "3"), kUnknown);
+  EXPECT_EQ(rt::StrCount(), 0);
+  EXPECT_EQ(GetNamed(1, "1234"), "");  // a number below 0x7000 addresses no property
   EXPECT_EQ(LastPropertyResult(), kUnknown);
+}
+
+TEST_F(PropertyTest, ANamedSelectorReachesTheSameHandlerAsItsNumber) {
+  OpenSample();
+  EXPECT_EQ(GetNamed(1, "type"), "9");
+  EXPECT_EQ(SetNamed(1, " Delay  ", "30"), kDone);
+  EXPECT_EQ(Get(1, prop::kRepeatDelay), "30");  // stored x10, read /10, as by number
+  EXPECT_EQ(Set(1, prop::kRepeatInterval, "7"), kDone);
+  EXPECT_EQ(GetNamed(1, "REPEAT"), "7");
+  EXPECT_EQ(SetNamed(0, "TIMER", "75"), kDone);
+  EXPECT_EQ(GetNamed(0, "timer"), "75");
+  EXPECT_EQ(SetNamed(2, "XPOS", "17"), kDone);
+  EXPECT_EQ(GetNamed(2, "xpos"), "17");
+  EXPECT_EQ(GetNamed(2, "XPOS", 3), Get(2, prop::kWidth));  // the index rule applies to names too
+  EXPECT_EQ(SetNamed(1, "TYPE", "8"), kWrongKind);  // read-only by name as by number
+  EXPECT_EQ(SetNamed(1, "TIMER", "8"), kWrongKind);
+  EXPECT_EQ(rt::StrCount(), 0);
 }
 
 TEST_F(PropertyTest, ASetThatCannotApplyChangesNothingAndSaysWhy) {
