@@ -1,7 +1,7 @@
 // Addition, subtraction, multiplication and division of unpacked decimals. Sums and
 // differences are formed on the digits themselves, eight at a time; products and
 // quotients on base 10^8 integers (the magnitude times 10^32). Either way only the
-// words or limbs that hold digits in use are touched.
+// words or limbs that hold digits in use take part in the arithmetic.
 #include <algorithm>
 #include <cstring>
 
@@ -59,6 +59,28 @@ Decimal DecimalAdd(const Decimal& a, const Decimal& b) { return SignedSum(a, b, 
 
 Decimal DecimalSubtract(const Decimal& a, const Decimal& b) { return SignedSum(a, b, SignOf(b) ^ 1); }
 
+// The exact product of two magnitudes of at most four limbs each, in eight limbs.
+// The columns are summed first (each below 4 * 10^16); carrying them then takes two
+// rounds of splits that do not depend on one another and a final chain that only
+// compares, so no column waits for the division of the one below.
+void MultiplyFourByFour(const uint32_t* x, const uint32_t* y, uint32_t (&product)[8]) {
+  const auto p = [x, y](int i, int j) { return uint64_t{x[i]} * y[j]; };
+  const uint64_t column[8] = {p(0, 0),
+                              p(0, 1) + p(1, 0),
+                              p(0, 2) + p(1, 1) + p(2, 0),
+                              p(0, 3) + p(1, 2) + p(2, 1) + p(3, 0),
+                              p(1, 3) + p(2, 2) + p(3, 1),
+                              p(2, 3) + p(3, 2),
+                              p(3, 3),
+                              0};
+  uint64_t carry = 0;
+  for (int k = 0; k < 8; ++k) {
+    const uint64_t t = column[k] + carry;
+    carry = t / kLimbBase;
+    product[k] = static_cast<uint32_t>(t - carry * kLimbBase);
+  }
+}
+
 // Both magnitudes carry a factor 10^32; the product carries 10^64, so its four
 // lowest limbs are the digits below index 0, which are cut off, and limbs from 12 on
 // are the digits above index 63, which are dropped.
@@ -66,20 +88,31 @@ Decimal DecimalMultiply(const Decimal& a, const Decimal& b) {
   constexpr int kCut = 4, kKept = kCut + kDecimalLimbs;
   const LimbFrame x = LimbFrameFromDecimal(a);
   const LimbFrame y = LimbFrameFromDecimal(b);
+  if (x.IsZero() || y.IsZero()) return DecimalZero();
   uint32_t product[kDecimalLimbs] = {};
-  if (x.IsZero() || y.IsZero()) return DecimalFromLimbFrame(product, 1, 0, 0);
+  const int first = x.low + y.low;
+  if (x.high - x.low < 4 && y.high - y.low < 4) {
+    // Limb j of the short product is limb first + j of the whole one.
+    uint32_t shortProduct[8];
+    MultiplyFourByFour(x.limb + x.low, y.limb + y.low, shortProduct);
+    for (int r = 0; r < kDecimalLimbs; ++r) {
+      const unsigned j = static_cast<unsigned>(r + kCut - first);
+      product[r] = j < 8 ? shortProduct[j] : 0;
+    }
+    return DecimalFromLimbs(product, SignOf(a) ^ SignOf(b));
+  }
   // Column by column, each column's products summed in a register with the carry
   // from the column below: at most eight products below 10^16, no overflow.
   uint64_t carry = 0;
-  const int first = x.low + y.low;
   for (int k = first; k < kKept; ++k) {
-    uint64_t t = carry;
+    uint64_t t = 0;
     const int iLast = std::min(x.high, k - y.low);
     for (int i = std::max(x.low, k - y.high); i <= iLast; ++i) t += uint64_t{x.limb[i]} * y.limb[k - i];
-    if (k >= kCut) product[k - kCut] = static_cast<uint32_t>(t % kLimbBase);
+    t += carry;
     carry = t / kLimbBase;
+    if (k >= kCut) product[k - kCut] = static_cast<uint32_t>(t - carry * kLimbBase);
   }
-  return DecimalFromLimbFrame(product, std::max(first - kCut, 0), kDecimalLimbs - 1, SignOf(a) ^ SignOf(b));
+  return DecimalFromLimbs(product, SignOf(a) ^ SignOf(b));
 }
 
 // The quotient in units of 10^-31, rounded half away from zero, is
@@ -90,7 +123,6 @@ Decimal DecimalMultiply(const Decimal& a, const Decimal& b) {
 Decimal DecimalDivide(const Decimal& dividend, const Decimal& divisor) {
   const LimbFrame x = LimbFrameFromDecimal(dividend);
   LimbFrame y = LimbFrameFromDecimal(divisor);
-  LimbFrameTrim(y);
   if (y.IsZero()) return DecimalZero();
   const int dropped = y.low;
 
@@ -137,7 +169,7 @@ Decimal DecimalDivide(const Decimal& dividend, const Decimal& divisor) {
     result[l] = static_cast<uint32_t>(t % kLimbBase);
     spill = t / kLimbBase;
   }
-  return DecimalFromLimbFrame(result, 0, kDecimalLimbs - 1, SignOf(dividend) ^ SignOf(divisor));
+  return DecimalFromLimbs(result, SignOf(dividend) ^ SignOf(divisor));
 }
 
 }  // namespace qor::rt

@@ -7,19 +7,26 @@ namespace qor::rt {
 
 static_assert(std::endian::native == std::endian::little, "digit bytes are read as little-endian words");
 
-Decimal DecimalFromDigitWords(const uint64_t (&word)[kDigitWords], int firstWord, int lastWord, uint8_t sign) {
+Decimal DecimalFromDigitWords(const uint64_t* word, int firstWord, int lastWord, uint8_t sign) {
   Decimal d;
-  std::memset(d.digit, 0, sizeof d.digit);
-  int highest = -1, lowest = kDecimalDigits;
-  for (int w = std::max(firstWord, 0); w <= std::min(lastWord, kDigitWords - 1); ++w) {
-    if (word[w] == 0) continue;
-    std::memcpy(d.digit + 8 * w, &word[w], sizeof word[w]);
-    highest = 8 * w + (63 - std::countl_zero(word[w])) / 8;
-    if (lowest == kDecimalDigits) lowest = 8 * w + std::countr_zero(word[w]) / 8;
+  int lowest = kDigitWords, highest = -1;
+  for (int w = 0; w < kDigitWords; ++w) {
+    const uint64_t value = w >= firstWord && w <= lastWord ? word[w] : 0;
+    std::memcpy(d.digit + 8 * w, &value, sizeof value);
+    if (value == 0) continue;
+    lowest = std::min(lowest, w);
+    highest = w;
   }
-  d.high = static_cast<uint8_t>(std::max(highest, kDecimalUnits));
-  d.low = static_cast<uint8_t>(std::min(lowest, kDecimalUnits));
-  d.sign = sign != 0 && highest >= 0 ? 1 : 0;
+  if (highest < 0) {
+    d.low = d.high = kDecimalUnits;
+    d.sign = 0;
+    return d;
+  }
+  const int highDigit = 8 * highest + (63 - std::countl_zero(word[highest])) / 8;
+  const int lowDigit = 8 * lowest + std::countr_zero(word[lowest]) / 8;
+  d.high = static_cast<uint8_t>(std::max(highDigit, kDecimalUnits));
+  d.low = static_cast<uint8_t>(std::min(lowDigit, kDecimalUnits));
+  d.sign = sign != 0 ? 1 : 0;
   return d;
 }
 

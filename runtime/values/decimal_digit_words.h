@@ -47,7 +47,7 @@ inline DigitWords DigitWordsFromDecimal(const Decimal& d) {
 // The Decimal of the given words, of which only [firstWord, lastWord] may be nonzero:
 // high is the highest nonzero index but at least 32, low the lowest but at most 32,
 // and a zero carries no sign.
-Decimal DecimalFromDigitWords(const uint64_t (&word)[kDigitWords], int firstWord, int lastWord, uint8_t sign);
+Decimal DecimalFromDigitWords(const uint64_t* word, int firstWord, int lastWord, uint8_t sign);
 
 // a + b + carry for words of digits 0..9, with decimal carry from byte to byte;
 // carry (0 or 1) is replaced by the carry out of the highest digit.

@@ -71,11 +71,17 @@ uint64_t EstimateQuotientLimb(const uint32_t* u, const uint32_t* v, int n, int j
 
 }  // namespace
 
-Decimal DecimalFromLimbFrame(const uint32_t (&limb)[kDecimalLimbs], int low, int high, uint8_t sign) {
+#if defined(__SSE2__)
+Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
+  return DecimalFromDigitVectors(DigitVectorsFromLimbs(limb), sign);
+}
+#else
+Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
   uint64_t words[kDigitWords];
   for (int l = 0; l < kDecimalLimbs; ++l) words[l] = DigitBytesFromLimb(limb[l]);
-  return DecimalFromDigitWords(words, low, high, sign);
+  return DecimalFromDigitWords(words, 0, kDigitWords - 1, sign);
 }
+#endif
 
 void LimbFrameTrim(LimbFrame& frame) {
   while (frame.high >= frame.low && frame.limb[frame.high] == 0) --frame.high;

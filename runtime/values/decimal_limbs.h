@@ -1,13 +1,18 @@
 #pragma once
 // Working form of the decimal arithmetic: a magnitude as an unsigned integer in base
 // 10^8, least significant limb first. A Decimal's magnitude times 10^32 is such an
-// integer of 8 limbs, limb i holding digit indexes 8i..8i+7; eight digit bytes turn
-// into one limb (and back) with a few word-wide operations, and only the limbs that
-// hold significant digits are converted, added or multiplied.
+// integer of 8 limbs, limb i holding digit indexes 8i..8i+7. All 64 digits turn into
+// limbs (and back) with a few vector operations (eight digit bytes with a few
+// word-wide ones where vectors are missing); only the limbs that hold significant
+// digits are then multiplied or divided.
+#include <bit>
 #include <cstdint>
 
 #include "runtime/values/decimal.h"
 #include "runtime/values/decimal_digit_words.h"
+#if defined(__SSE2__)
+#include "runtime/values/decimal_digit_vectors.h"
+#endif
 
 namespace qor::rt {
 
@@ -18,7 +23,7 @@ inline constexpr int kMaxLimbs = 20;     // room for every intermediate
 // A Decimal's magnitude times 10^32. Limbs outside [low, high] are zero; low > high
 // means the value is zero.
 struct LimbFrame {
-  uint32_t limb[kDecimalLimbs];
+  uint32_t limb[kDecimalLimbs + 4];  // four zero limbs above, so any four from low can be read
   int low;
   int high;
   bool IsZero() const { return low > high; }
@@ -42,20 +47,37 @@ inline uint64_t DigitBytesFromLimb(uint32_t limb) {
   return (pairs - tens * 10) | (tens << 8);
 }
 
+// Narrows [low, high] to the limbs that are not zero.
+void LimbFrameTrim(LimbFrame& frame);
+
+// Limbs that hold no digit of the range are zero and left outside [low, high];
+// stale digits outside the range never count.
+#if defined(__SSE2__)
+inline LimbFrame LimbFrameFromDecimal(const Decimal& d) {
+  const DigitVectors digits = DigitVectorsFromDecimal(d);
+  const uint64_t bits = NonzeroDigitBits(digits);
+  LimbFrame frame;
+  LimbsFromDigitVectors(digits, frame.limb);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(frame.limb + kDecimalLimbs), _mm_setzero_si128());
+  frame.low = bits ? std::countr_zero(bits) / 8 : 1;
+  frame.high = bits ? (63 - std::countl_zero(bits)) / 8 : 0;
+  return frame;
+}
+#else
 inline LimbFrame LimbFrameFromDecimal(const Decimal& d) {
   const DigitWords words = DigitWordsFromDecimal(d);
   LimbFrame frame{};
   frame.low = words.firstWord;
   frame.high = words.lastWord;
   for (int l = frame.low; l <= frame.high; ++l) frame.limb[l] = LimbFromDigitBytes(words.word[l]);
+  LimbFrameTrim(frame);
   return frame;
 }
-// The Decimal of a magnitude whose limbs outside [low, high] are zero, with the
-// range and sign derived from its digits (zero carries no sign).
-Decimal DecimalFromLimbFrame(const uint32_t (&limb)[kDecimalLimbs], int low, int high, uint8_t sign);
+#endif
 
-// Narrows [low, high] to the limbs that are not zero.
-void LimbFrameTrim(LimbFrame& frame);
+// The Decimal of a magnitude of eight limbs, with the range and sign derived from its
+// digits (zero carries no sign).
+Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign);
 
 // floor(u / v) for u of `uSize` limbs and v of `vSize` limbs whose top limb is not
 // zero; u is overwritten. The quotient gets uSize - vSize + 1 limbs (at least 1).

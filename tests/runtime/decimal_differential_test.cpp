@@ -93,6 +93,32 @@ TEST(DecimalDifferentialTest, ShapedOperandPairsAgreeWithTheModelInValueAndForm)
   }
 }
 
+// Operands of up to 32 digits (at most four limbs, the short product's shape) at every
+// pair of positions, so that the short product lands at every offset, partly or wholly
+// below index 0 or above index 63.
+TEST(DecimalDifferentialTest, ShortOperandsAtEveryPairOfPositionsAgreeWithTheModel) {
+  std::mt19937 random(18);
+  const auto operand = [&random](int low, int span) {
+    Decimal d;
+    for (auto& digit : d.digit) digit = static_cast<uint8_t>(random() % 10);
+    const int high = std::min(63, low + span - 1);
+    d.digit[low] = static_cast<uint8_t>(1 + random() % 9);
+    d.digit[high] = static_cast<uint8_t>(1 + random() % 9);
+    d.low = static_cast<uint8_t>(low);
+    d.high = static_cast<uint8_t>(high);
+    d.sign = static_cast<uint8_t>(random() % 2);
+    return d;
+  };
+  for (int aLow = 0; aLow < kDecimalDigits && !HasFailure(); ++aLow) {
+    for (int bLow = 0; bLow < kDecimalDigits && !HasFailure(); bLow += 3) {
+      const Decimal a = operand(aLow, 1 + static_cast<int>(random() % 32));
+      const Decimal b = operand(bLow, 1 + static_cast<int>(random() % 32));
+      SCOPED_TRACE(Plain(a) + " and " + Plain(b));
+      ExpectAgreement(a, b);
+    }
+  }
+}
+
 TEST(DecimalDifferentialTest, CarriesAndBorrowsAcrossEveryPositionAgreeWithTheModel) {
   const auto text = [](const std::string& integer, const std::string& fraction) {
     return DecimalFromText((integer + "." + fraction).data(), integer.size() + 1 + fraction.size());
