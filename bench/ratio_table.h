@@ -28,8 +28,11 @@ class BestTimeReporter : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      double& best = times_[run.benchmark_name()];
+      // With --benchmark_report_aggregates_only only the aggregates arrive: the
+      // median then stands for the runs.
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred) continue;
+      double& best = times_[run.run_name.str()];
       const double time = run.GetAdjustedCPUTime();
       if (best == 0 || time < best) best = time;
     }

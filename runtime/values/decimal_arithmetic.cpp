@@ -1,5 +1,6 @@
 // Addition, subtraction, multiplication and division of unpacked decimals. Sums and
-// differences are formed on the digits themselves, eight at a time; products and
+// differences are formed on the digits themselves, all at once in vectors (eight at a
+// time in words where vectors are missing); products and
 // quotients on base 10^8 integers (the magnitude times 10^32). Either way only the
 // words or limbs that hold digits in use take part in the arithmetic.
 #include <algorithm>
@@ -7,6 +8,9 @@
 
 #include "runtime/values/decimal.h"
 #include "runtime/values/decimal_digit_words.h"
+#if defined(__SSE2__)
+#include "runtime/values/decimal_digit_sums.h"
+#endif
 #include "runtime/values/decimal_limbs.h"
 
 namespace qor::rt {
@@ -14,6 +18,19 @@ namespace {
 
 uint8_t SignOf(const Decimal& d) { return d.sign ? 1 : 0; }
 
+#if defined(__SSE2__)
+// a + (bSign ? -|b| : |b|), with a's sign applied to a's magnitude: equal signs add
+// the magnitudes, different signs subtract the smaller from the larger, all 64
+// digits at once.
+Decimal SignedSum(const Decimal& a, const Decimal& b, uint8_t bSign) {
+  const DigitVectors x = DigitVectorsFromDecimal(a);
+  const DigitVectors y = DigitVectorsFromDecimal(b);
+  const uint8_t aSign = SignOf(a);
+  if (aSign == bSign) return DecimalFromDigitVectors(SumOfMagnitudes(x, y), aSign);
+  if (MagnitudeBelow(x, y)) return DecimalFromDigitVectors(DifferenceOfMagnitudes(y, x), bSign);
+  return DecimalFromDigitVectors(DifferenceOfMagnitudes(x, y), aSign);
+}
+#else
 // Compares two magnitudes over the words either may use.
 int CompareMagnitudes(const DigitWords& x, const DigitWords& y, int first, int last) {
   for (int w = last; w >= first; --w)
@@ -47,6 +64,7 @@ Decimal SignedSum(const Decimal& a, const Decimal& b, uint8_t bSign) {
   for (int w = first; w <= last; ++w) sum[w] = AddDigitWords(larger.word[w], ComplementDigitWord(smaller.word[w]), carry);
   return DecimalFromDigitWords(sum, first, last, aLarger ? aSign : bSign);
 }
+#endif
 
 // Limb i of the divisor's magnitude times 10^32 stands at 10^(8i); the dividend is
 // scaled by 2 * 10^31 = 2 * 10^7 * 10^(8*3).

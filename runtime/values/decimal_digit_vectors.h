@@ -27,6 +27,7 @@ inline DigitVectors DigitVectorsFromDecimal(const Decimal& d) {
   const __m128i above = _mm_set1_epi8(static_cast<char>(std::min<int>(d.high, kDecimalDigits - 1) + 1));
   __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
   DigitVectors v;
+  #pragma GCC unroll 4
   for (int k = 0; k < 4; ++k) {
     const __m128i keep = _mm_and_si128(_mm_cmpgt_epi8(index, below), _mm_cmpgt_epi8(above, index));
     v.part[k] = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d.digit + 16 * k)), keep);
@@ -102,6 +103,7 @@ inline DigitVectors DigitVectorsFromLimbs(const uint32_t (&limb)[8]) {
 // the lowest but at most 32, and a zero carries no sign.
 inline Decimal DecimalFromDigitVectors(const DigitVectors& v, uint8_t sign) {
   Decimal d;
+  #pragma GCC unroll 4
   for (int k = 0; k < 4; ++k) _mm_storeu_si128(reinterpret_cast<__m128i*>(d.digit + 16 * k), v.part[k]);
   const uint64_t bits = NonzeroDigitBits(v);
   const int highest = bits ? 63 - std::countl_zero(bits) : kDecimalUnits;

@@ -1,6 +1,7 @@
-// The vector forms of the digit conversions give exactly what the word-at-a-time forms
-// give: every range of every stored form (stale digits outside it included), digit
-// words of every shape, and limbs at every power of ten and at random.
+// The vector forms of the digit conversions, sums, differences and comparisons give
+// exactly what the word-at-a-time forms give: every range of every stored form (stale
+// digits outside it included), digit words of every shape with runs of nines and
+// zeros that carry and borrow across words, and limbs at every power of ten.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,6 +11,7 @@
 #include "runtime/values/decimal_limbs.h"
 
 #if defined(__SSE2__)
+#include "runtime/values/decimal_digit_sums.h"
 #include "runtime/values/decimal_digit_vectors.h"
 
 namespace qor::rt {
@@ -97,6 +99,45 @@ TEST(DecimalDigitVectorsTest, StoredFormMatchesTheWordFormForEveryShape) {
     const Decimal expected = DecimalFromDigitWords(word, first, last, sign);
     const Decimal actual = DecimalFromDigitVectors(DigitVectorsFromDecimal(d), sign);
     ASSERT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0) << "round " << round;
+  }
+}
+
+DigitVectors VectorsFromWords(const uint64_t (&word)[kDigitWords]) {
+  Decimal d;
+  std::memcpy(d.digit, word, sizeof word);
+  d.low = 0;
+  d.high = kDecimalDigits - 1;
+  return DigitVectorsFromDecimal(d);
+}
+
+TEST(DecimalDigitVectorsTest, SumsDifferencesAndComparisonsMatchTheWordForms) {
+  std::mt19937_64 random(3018);
+  for (int round = 0; round < 50'000; ++round) {
+    uint64_t x[kDigitWords], y[kDigitWords];
+    for (int w = 0; w < kDigitWords; ++w) {
+      const uint64_t kinds[] = {RandomDigitWord(random), 0, 0x0909090909090909u};
+      x[w] = kinds[random() % 3];
+      y[w] = random() % 4 ? kinds[random() % 3] : x[w];  // equal words leave borrows to pass
+    }
+    int order = 0;
+    for (int w = kDigitWords - 1; w >= 0 && order == 0; --w) order = x[w] == y[w] ? 0 : x[w] > y[w] ? 1 : -1;
+    const DigitVectors vx = VectorsFromWords(x), vy = VectorsFromWords(y);
+    ASSERT_EQ(MagnitudeBelow(vx, vy), order < 0) << "round " << round;
+    ASSERT_EQ(MagnitudeBelow(vy, vx), order > 0) << "round " << round;
+
+    uint64_t sum[kDigitWords], difference[kDigitWords], actual[kDigitWords];
+    uint64_t carry = 0, borrow = 1;
+    const uint64_t(&larger)[kDigitWords] = order >= 0 ? x : y;
+    const uint64_t(&smaller)[kDigitWords] = order >= 0 ? y : x;
+    for (int w = 0; w < kDigitWords; ++w) {
+      sum[w] = AddDigitWords(x[w], y[w], carry);
+      difference[w] = AddDigitWords(larger[w], ComplementDigitWord(smaller[w]), borrow);
+    }
+    StoreParts(SumOfMagnitudes(vx, vy), actual);
+    for (int w = 0; w < kDigitWords; ++w) ASSERT_EQ(actual[w], sum[w]) << "sum, round " << round << " word " << w;
+    StoreParts(order >= 0 ? DifferenceOfMagnitudes(vx, vy) : DifferenceOfMagnitudes(vy, vx), actual);
+    for (int w = 0; w < kDigitWords; ++w)
+      ASSERT_EQ(actual[w], difference[w]) << "difference, round " << round << " word " << w;
   }
 }
 
