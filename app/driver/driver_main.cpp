@@ -15,12 +15,18 @@
 #include "app/driver/script_runner.h"
 #include "app/driver/window_probes.h"
 #include "app/tester/kzt_a001.h"
+#include "runtime/errors/out_of_memory.h"
+#include "window/platform/core/session.h"
 #include "window/platform/draw/window_canvas.h"
 #include "window/platform/hosts/headless_host.h"
 #include "window/windows/window_lifecycle.h"
 
 namespace qor::app::drv {
 namespace {
+
+// Far beyond any script written by hand or generated for a soak; a file without end
+// (/dev/zero) stops here instead of filling the memory.
+constexpr size_t kScriptLimit = size_t{16} << 20;
 
 // The whole of a file, or of standard input for "-"; false with the reason.
 bool ReadAll(const std::string& name, std::string& text, std::string& reason) {
@@ -31,9 +37,14 @@ bool ReadAll(const std::string& name, std::string& text, std::string& reason) {
   }
   char buffer[65536];
   size_t got = 0;
-  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+  while (text.size() <= kScriptLimit && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    text.append(buffer, got);
   bool failed = std::ferror(file) != 0;
   if (failed) reason = std::strerror(errno);
+  if (!failed && text.size() > kScriptLimit) {
+    failed = true;
+    reason = "longer than " + std::to_string(kScriptLimit) + " bytes";
+  }
   if (file != stdin) std::fclose(file);
   return !failed;
 }
@@ -78,6 +89,8 @@ ProgramAdditions WithRunner(ProgramAdditions additions, Script script, DriverWor
 [[noreturn]] void RunHeadless(ProgramAdditions additions, Script script) {
   // Made before start-up, so that the virtual clock seeds the generator; kept to the end.
   static ui::HeadlessHost host;
+  // A signal closes the window in order, as on the desktop.
+  ui::InstallTerminationHandlers();
   DriverWorld world = ProgramWorld(CanvasClientArea);
   world.commandStarts = [] { host.SetWaitBudget(kLongestWait + ui::HeadlessHost::kDefaultWaitBudget); };
   RunTesterProgram(WithRunner(std::move(additions), std::move(script), std::move(world)));
@@ -111,6 +124,7 @@ void PrintMisuse(const std::string& problem) {
 }  // namespace
 
 int Main(int argc, char** argv, const DesktopSide& desktop) {
+  rt::InstallOutOfMemoryReport();
   OptionsReading reading = ParseDriverOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!reading.options) {
     PrintMisuse(reading.problem);

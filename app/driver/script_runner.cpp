@@ -2,6 +2,10 @@
 
 #include <malloc.h>
 
+#include <cstdio>
+#include <optional>
+#include <string>
+
 #include "app/driver/control_windows.h"
 #include "app/driver/input_actions.h"
 #include "app/driver/output_escape.h"
@@ -10,6 +14,7 @@
 #include "app/driver/state_lines.h"
 #include "app/driver/window_probes.h"
 #include "app/tester_state.h"
+#include "os/stream_failure.h"
 #include "runtime/heap/heap.h"
 #include "runtime/heap/heap_check.h"
 #include "window/events/event_queries.h"
@@ -95,7 +100,12 @@ void ScriptRunner::AtEnd() {
                      .c_str());
     world_.requestExitCode(2);
   }
-  std::fflush(world_.out);
+  if (std::optional<std::string> failure = os::StreamWriteFailure(world_.out)) {
+    // The readings are the script's result: losing them is a failure, not success.
+    std::fprintf(world_.err, "kzt_asm: cannot write the output: %s\n", failure->c_str());
+    failed_ = true;
+    world_.requestExitCode(2);
+  }
 }
 
 ScriptRunner::Step ScriptRunner::RunStep(const Command& command) {

@@ -3,6 +3,7 @@
 #include "app/tester/application_globals.h"
 #include "app/tester/start_handlers.h"
 #include "os/module.h"
+#include "resources/messages/error_messages.h"
 #include "resources/windows/window_definitions.h"
 #include "runtime/startup/process_exit.h"
 #include "runtime/startup/startup.h"
@@ -57,6 +58,8 @@ void ApplicationMain() {
 }
 
 void RunTesterProgram(const ProgramAdditions& additions) {
+  // The run-time error report and the error manager's placeholders read these texts.
+  res::RegisterErrorMessages(os::ExecutableModule());
   res::RegisterWindowDefinitions(os::ExecutableModule());
   SetStartSeed(additions.seed);
   endAddition = additions.atEnd;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SIGINT and SIGTERM end the tester in order with exit code 0: the program runs on the
+# SIGINT, SIGTERM and SIGHUP end the tester in order with exit code 0: the program runs on the
 # desktop host under a private X server, and the signal is sent once its window is up.
 # Skipped when Xvfb or xwininfo is missing.
 set -euo pipefail
@@ -14,7 +14,7 @@ export DISPLAY=":$(head -n1 "$scratch/display")"
 export HOME=$scratch
 
 failed=0
-for signal in INT TERM; do
+for signal in INT TERM HUP; do
   "$bin/kzt_asm" &
   pid=$!
   # Ready when the tester's window is on the screen.

@@ -5,6 +5,7 @@
 #include <csignal>
 
 #include "tests/tools/run_process.h"
+#include "tests/tools/sanitizers.h"
 
 namespace qor::test {
 namespace {
@@ -42,6 +43,12 @@ TEST(StartupProcessTest, NormalRunStartsByPriorityAndStopsInReverse) {
 TEST(StartupProcessTest, RunTimeErrorReportsAndExitsWith2) {
   ExpectEndAfterMain(Probe({"error", "501", "String Stack Error"}), 2,
                      "Runtime error: Internal error 01 : String Stack Error\n", "", 501);
+}
+
+TEST(StartupProcessTest, MemoryThatNewCannotGetIsReportedAndEndsWith2) {
+  // Under AddressSanitizer its allocator, not the C++ library, answers a request that large.
+  if (kAddressSanitized) GTEST_SKIP() << "AddressSanitizer handles failed allocations itself";
+  ExpectEndAfterMain(Probe({"out-of-memory"}), 2, "Runtime error: Insufficient Memory\n", "", 308);
 }
 
 TEST(StartupProcessTest, RunTimeErrorZeroShowsTheTextAloneAndKeepsErrorCode) {

@@ -2,13 +2,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "os/module.h"
+#include "os/stream_failure.h"
 #include "resources/messages/error_messages.h"
 #include "resources/windows/window_definitions.h"
+#include "runtime/errors/out_of_memory.h"
 #include "tools/qor/command.h"
 
 namespace qor::tool {
@@ -24,17 +26,18 @@ std::vector<const QorOption*>& Options() {
   return options;
 }
 
-int PrintHelp() {
-  std::printf("usage: qor [OPTIONS] COMMAND [ARGS...]\n\nCommands:\n");
-  for (const QorCommand* c : Commands()) std::printf("  %-36s %s\n", c->usage, c->help);
+// The help goes to `out`: standard output when asked for, standard error when it stands
+// for a missing command.
+void PrintHelp(std::FILE* out) {
+  std::fprintf(out, "usage: qor [OPTIONS] COMMAND [ARGS...]\n\nCommands:\n");
+  for (const QorCommand* c : Commands()) std::fprintf(out, "  %-36s %s\n", c->usage, c->help);
   if (!Options().empty()) {
-    std::printf("\nOptions (before the command):\n");
-    for (const QorOption* o : Options()) std::printf("  %-36s %s\n", o->usage, o->help);
+    std::fprintf(out, "\nOptions (before the command):\n");
+    for (const QorOption* o : Options()) std::fprintf(out, "  %-36s %s\n", o->usage, o->help);
   }
-  std::printf("\nEach command prints its result on standard output and exits 0; a usage error\n"
-              "is reported on standard error, exit 2. A number or picture the runtime takes only\n"
-              "in part is read as the runtime reads it, with a warning on standard error.\n");
-  return 0;
+  std::fprintf(out, "\nEach command prints its result on standard output and exits 0; a usage error\n"
+                    "is reported on standard error, exit 2. A number or picture the runtime takes only\n"
+                    "in part is read as the runtime reads it, with a warning on standard error.\n");
 }
 
 const QorOption* FindOption(std::string_view name) {
@@ -52,10 +55,9 @@ const QorCommand* FindCommand(std::string_view name) {
 // A result that could not be written (a full disk, a closed pipe) is a failure, not
 // success: said on standard error, exit code 2.
 int CheckOutputWritten() {
-  errno = 0;
-  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-  const char* reason = errno ? std::strerror(errno) : "write error";
-  std::fprintf(stderr, "qor: cannot write the result: %s\n", reason);
+  std::optional<std::string> failure = os::StreamWriteFailure(stdout);
+  if (!failure) return 0;
+  std::fprintf(stderr, "qor: cannot write the result: %s\n", failure->c_str());
   return 2;
 }
 
@@ -90,6 +92,7 @@ bool ParseInt64(std::string_view text, long long& out) {
 
 int main(int argc, char** argv) {
   using namespace qor::tool;
+  qor::rt::InstallOutOfMemoryReport();
   qor::res::RegisterErrorMessages(qor::os::ExecutableModule());
   qor::res::RegisterWindowDefinitions(qor::os::ExecutableModule());
   std::vector<std::string_view> args(argv + 1, argv + argc);
@@ -101,12 +104,13 @@ int main(int argc, char** argv) {
     if (std::string why = option->apply(args[i + 1]); !why.empty()) return UsageError(why);
     i += 2;
   }
-  if (i >= args.size() || args[i] == "--help" || args[i] == "help") {
-    if (i >= args.size()) {
-      PrintHelp();
-      return 2;
-    }
-    return PrintHelp();
+  if (i >= args.size()) {
+    PrintHelp(stderr);  // no command: a usage error
+    return 2;
+  }
+  if (args[i] == "--help" || args[i] == "help") {
+    PrintHelp(stdout);
+    return CheckOutputWritten();
   }
   const QorCommand* command = FindCommand(args[i]);
   if (!command) return UsageError("unknown command " + std::string(args[i]) + " (see qor --help)");

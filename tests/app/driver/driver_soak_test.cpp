@@ -12,21 +12,12 @@
 
 #include "app/driver/control_sets.h"
 #include "tests/app/driver/driver_process.h"
+#include "tests/tools/sanitizers.h"
 
 namespace qor::app::drv::testing {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-#else
-constexpr bool kSanitized = false;
-#endif
+constexpr bool kSanitized = test::kAddressSanitized;
 
 constexpr int kPresses = 10000;
 constexpr int kTypedValues = 1000;

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "runtime/base/ui_service.h"
 #include "runtime/errors/halt.h"
 #include "runtime/errors/language_traps.h"
+#include "runtime/errors/out_of_memory.h"
 #include "runtime/errors/run_time_error.h"
 #include "runtime/startup/process_exit.h"
 #include "runtime/startup/shutdown.h"
@@ -94,6 +97,10 @@ void Main() {
     SetError(0);
     RunTimeError(ErrorCode(), nullptr);
   }
+  if (scenario == "out-of-memory") {
+    void* block = ::operator new(std::numeric_limits<size_t>::max() / 2);  // more than any machine has
+    Say(block ? "allocated" : "no block");
+  }
   if (scenario == "trap") RaiseTrap(static_cast<LanguageTrap>(ArgNumber(1)));
   if (scenario == "halt") HaltWithMessage(ArgNumber(1), Arg(3) == "silent", Arg(2));
   if (scenario == "halt-stack" || scenario == "halt-hook") {
@@ -112,6 +119,7 @@ void Main() {
 }
 
 void Prepare() {
+  InstallOutOfMemoryReport();
   qor::res::RegisterErrorMessages(qor::os::ExecutableModule());
   if (const char* answer = std::getenv("PROBE_ANSWER")) {
     static AnsweringDisplay display(std::string_view(answer) == "yes" ? kBoxYes : kBoxNo);

@@ -1,16 +1,23 @@
 // Preparing, opening, closing and releasing windows.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <span>
+#include <thread>
 
 #include "resources/messages/error_messages.h"
 #include "resources/windows/window_definitions.h"
 #include "tests/window/support/runtime_fixture.h"
 #include "window/accept/accept.h"
+#include "window/classes/window_class_name.h"
 #include "window/controls/control_kinds.h"
 #include "window/definition/decode.h"
+#include "window/detail/thread_table.h"
+#include "window/detail/window_object.h"
 #include "window/definition/layout.h"
 #include "window/events/event_codes.h"
 #include "window/events/event_queries.h"
@@ -219,6 +226,39 @@ TEST_F(WindowLifeDeathTest, OpeningAnOpenWindowIsError535) {
   Window* window = PrepareSmall(SmallWindow("AO$WINDOW"));
   OpenWindow(window);
   EXPECT_EXIT(OpenWindow(window), ::testing::ExitedWithCode(2), "Window is already open : WSLDIAL");
+}
+
+TEST_F(WindowLifeDeathTest, AClassNameTakenAlreadyIsInternalError03) {
+  Window* window = PrepareSmall(SmallWindow("CT$WINDOW"));
+  EXPECT_EXIT(
+      {
+        // Another class holds the name the window's own class is to get.
+        ui::WindowClass taken;
+        taken.name = WindowClassName(ModuleNumber(window->module), NextWindowClassCounter() + 1);
+        taken.proc = [](ui::Hwnd, uint32_t, ui::WParam, ui::LParam) -> ui::LResult { return 0; };
+        ui::RegisterClass(taken);
+        OpenWindow(window);
+      },
+      ::testing::ExitedWithCode(2), "Internal error 03 : WSLDIAL");
+}
+
+TEST_F(WindowLifeDeathTest, AThreadBeyondTheThreadTableCannotOpenAWindow529) {
+  Window* window = PrepareSmall(SmallWindow("TT$WINDOW"));
+  EXPECT_EXIT(
+      {
+        // Threads that take every entry of the table and keep them to the end.
+        std::atomic<int> claimed{0};
+        for (int i = 0; i < detail::kThreadLimit; ++i) {
+          std::thread([&claimed] {
+            detail::CallingThread();
+            ++claimed;
+            for (;;) pause();
+          }).detach();
+        }
+        while (claimed < detail::kThreadLimit) std::this_thread::yield();
+        std::thread([window] { OpenWindow(window); }).join();
+      },
+      ::testing::ExitedWithCode(2), "Unable to open WINDOW : WSLDIAL");
 }
 
 TEST_F(WindowLifeDeathTest, AnAcceptLoopWithoutAWindowIsError537) {
