@@ -4,6 +4,8 @@
 // standard output.
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <string>
 #include <vector>
 
@@ -40,6 +42,13 @@ TEST(QorExitPaths, TheHelpAskedForGoesToStandardOutput) {
     EXPECT_EQ(r.out.rfind("usage: qor [OPTIONS] COMMAND [ARGS...]\n", 0), 0u) << r.out;
     EXPECT_EQ(r.err, "");
   }
+}
+
+// As any filter: the system's default ends it, without a word.
+TEST(QorExitPaths, AReaderThatWentAwayEndsItBySigpipe) {
+  ProcessResult r = RunProgramWithoutReader("qor", {"calc", "1", "+", "2"});
+  EXPECT_EQ(r.signal, SIGPIPE);
+  EXPECT_EQ(r.err, "");
 }
 
 }  // namespace

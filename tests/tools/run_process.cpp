@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,11 +20,11 @@ namespace {
 
 std::string BinDir() { return TestBinDir(); }
 
-// Reads both pipes to their end without letting either fill up.
+// Reads both pipes to their end without letting either fill up (-1: no such pipe).
 void Drain(int outFd, int errFd, std::string& out, std::string& err) {
   pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
   std::string* sinks[2] = {&out, &err};
-  int open = 2;
+  int open = (outFd >= 0) + (errFd >= 0);
   char buffer[4096];
   while (open > 0) {
     if (poll(fds, 2, -1) < 0) return;
@@ -49,13 +50,15 @@ bool Overridden(std::string_view entry, const std::vector<std::string>& env) {
   return false;
 }
 
-}  // namespace
-
-ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::vector<std::string>& env) {
+ProcessResult Run(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& env, bool readerGone) {
   ProcessResult result;
   int outPipe[2], errPipe[2];
   if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return result;
+  if (readerGone) {
+    close(outPipe[0]);  // before the program starts, so its first write finds no reader
+    outPipe[0] = -1;
+  }
   std::string path = BinDir() + "/" + program;
   std::vector<std::string> envStrings;
   for (char** e = environ; *e; ++e)
@@ -66,9 +69,10 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
   if (pid == 0) {
     rlimit noCore{0, 0};  // a test's deliberate abort must not leave core files about
     setrlimit(RLIMIT_CORE, &noCore);
+    if (readerGone) signal(SIGPIPE, SIG_DFL);  // as a shell starts it, whatever the test runner set
     dup2(outPipe[1], 1);
     dup2(errPipe[1], 2);
-    close(outPipe[0]);
+    if (outPipe[0] >= 0) close(outPipe[0]);
     close(errPipe[0]);
     close(outPipe[1]);
     close(errPipe[1]);
@@ -92,6 +96,17 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
   if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
   return result;
+}
+
+}  // namespace
+
+ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::vector<std::string>& env) {
+  return Run(program, args, env, false);
+}
+
+ProcessResult RunProgramWithoutReader(const std::string& program, const std::vector<std::string>& args) {
+  return Run(program, args, {}, true);
 }
 
 }  // namespace qor::test

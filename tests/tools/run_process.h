@@ -18,5 +18,7 @@ struct ProcessResult {
 // take the place of variables of the same name.
 ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::vector<std::string>& env = {});
+// The same with standard output a pipe whose reader has gone (as `program | true`).
+ProcessResult RunProgramWithoutReader(const std::string& program, const std::vector<std::string>& args);
 
 }  // namespace qor::test

@@ -54,6 +54,14 @@ TEST(DriverExitPaths, EachEndsWithItsCodeAndItsMessageOnStandardError) {
   }
 }
 
+// As any filter: the system's default ends it, without a word.
+TEST(DriverExitPaths, AReaderThatWentAwayEndsItBySigpipe) {
+  std::string script = WriteFile("sigpipe.txt", "read 0\n");
+  test::ProcessResult result = test::RunProgramWithoutReader("kzt_asm", {"--headless", "--script", script});
+  EXPECT_EQ(result.signal, SIGPIPE);
+  EXPECT_EQ(result.err, "");
+}
+
 // Readings that never reached their file are a failure, not a clean run.
 TEST(DriverExitPaths, OutputThatCannotBeWrittenEndsWith2) {
   if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
