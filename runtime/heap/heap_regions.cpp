@@ -70,29 +70,6 @@ Byte* Regions::AddLargeBlock(uint32_t size) {
   return p;
 }
 
-// Freed blocks come from anywhere, so the search avoids branches the processor would
-// mispredict: a few arenas are compared all at once, more by a binary search whose
-// steps compile to conditional moves.
-bool Regions::InArena(const Byte* p) const {
-  const std::uintptr_t address = reinterpret_cast<std::uintptr_t>(p);
-  const auto inside = [address](const Byte* base) {
-    return address - reinterpret_cast<std::uintptr_t>(base) - kArenaFirstBlock < kArenaBytes - kArenaFirstBlock;
-  };
-  constexpr std::size_t kComparedAtOnce = 16;
-  if (arenas_.size() <= kComparedAtOnce) {
-    bool found = false;
-    for (const Byte* base : arenas_) found |= inside(base);
-    return found;
-  }
-  const Byte* const* candidate = arenas_.data();
-  for (std::size_t span = arenas_.size(); span > 1;) {
-    const std::size_t half = span / 2;
-    if (reinterpret_cast<std::uintptr_t>(candidate[half]) <= address) candidate += half;
-    span -= half;
-  }
-  return inside(*candidate);
-}
-
 bool Regions::IsLargeBlock(const Byte* p) const {
   return largeRegions_.contains(p - kLargeUserOffset);
 }

@@ -7,6 +7,7 @@
 // a zero word at the region's end. Large block (base b, S bytes): region of S + 16
 // bytes, user address b+8, leading and trailing tag 0xE7.
 #include <cstddef>
+#include <cstdint>
 #include <unordered_set>
 #include <vector>
 
@@ -47,5 +48,21 @@ class Regions {
   std::vector<Byte*> arenas_;               // region bases, in address order
   std::unordered_set<const Byte*> largeRegions_;  // region bases
 };
+
+// Freed blocks come from anywhere, so the search avoids branches the processor would
+// mispredict: a binary search over the arenas in address order whose steps compile to
+// conditional moves, then one range check.
+inline bool Regions::InArena(const Byte* p) const {
+  std::size_t span = arenas_.size();
+  if (span == 0) return false;
+  const std::uintptr_t address = reinterpret_cast<std::uintptr_t>(p);
+  const Byte* const* candidate = arenas_.data();
+  while (span > 1) {
+    const std::size_t half = span / 2;
+    candidate += reinterpret_cast<std::uintptr_t>(candidate[half]) <= address ? half : 0;
+    span -= half;
+  }
+  return address - reinterpret_cast<std::uintptr_t>(*candidate) - kArenaFirstBlock < kArenaBytes - kArenaFirstBlock;
+}
 
 }  // namespace qor::rt::heap
