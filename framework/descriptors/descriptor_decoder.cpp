@@ -36,7 +36,7 @@ class Reader {
   }
 
   bool Need(size_t n) {
-    if (error_.empty() && end_ - at_ < n) error_ = "entry runs past the end of the descriptor";
+    if (error_.empty() && (at_ > end_ || end_ - at_ < n)) error_ = "entry runs past the end of the descriptor";
     return error_.empty();
   }
 
@@ -129,7 +129,8 @@ class Reader {
   }
 
   void ReadGroupMembers(DescribedField& group, size_t start, uint32_t count, uint32_t length, int depth) {
-    if (length < kGroupEntryHeaderBytes || length > end_ - start) {
+    // The group's own header and name lie inside its length.
+    if (length < kGroupEntryHeaderBytes || length > end_ - start || start + length < at_) {
       error_ = "group \"" + group.name + "\" length outside the descriptor";
       return;
     }

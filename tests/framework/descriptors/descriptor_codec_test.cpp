@@ -163,5 +163,19 @@ TEST(DescriptorCodec, OffsetsThatLeaveTheRecordAreRefused) {
   EXPECT_FALSE(DecodeDescriptor(capacity).record);
 }
 
+// A group whose length does not even hold its own header and name: its members would
+// be read from past its end, and past the image's.
+TEST(DescriptorCodec, AGroupShorterThanItsOwnHeaderAndNameIsRefused) {
+  std::vector<uint8_t> image = Header(4, 1, 14 + 14 + 10);
+  Append(image, {0x16, 0x02});  // a named group
+  test::AppendU32(image, 4);    // size
+  test::AppendU32(image, 1);    // one member
+  test::AppendU32(image, 14);   // length: the header alone
+  AppendName(image, "GROUPNAME");
+  DecodedDescriptor decoded = DecodeDescriptor(image);
+  EXPECT_FALSE(decoded.record);
+  EXPECT_NE(decoded.error.find("length outside"), std::string::npos) << decoded.error;
+}
+
 }  // namespace
 }  // namespace qor::fw
