@@ -4,6 +4,7 @@
 
 #include "app/tester/tester_program.h"
 #include "runtime/errors/run_time_error.h"
+#include "tests/tools/sanitizers.h"
 #include "window/platform/hosts/headless_host.h"
 
 namespace qor::app {
@@ -12,6 +13,7 @@ namespace {
 TEST(TesterFatalDeathTest, ARunTimeErrorIsReportedByItsTextAndEndsWith2) {
   EXPECT_EXIT(
       {
+        test::IgnoreLeaksFromHere();
         ui::HeadlessHost host;  // nobody answers the report's box: it reads as No
         ProgramAdditions additions;
         additions.atIdle = [] {
