@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "runtime/values/decimal.h"
 
@@ -92,25 +93,47 @@ inline void LimbsFromDigitVectors(const DigitVectors& v, uint32_t* limb) {
 // The limbs are read one by one: they are usually just written one by one, and a
 // 16-byte load of four fresh 4-byte stores would wait for them to reach the cache.
 inline DigitVectors DigitVectorsFromLimbs(const uint32_t (&limb)[8]) {
-  const auto lane = [&limb](int i) { return static_cast<int>(limb[i]); };
+  const auto lane = [&limb](int i) {
+    uint32_t value = limb[i];
+    asm("" : "+r"(value));  // keeps the compiler from merging the loads into one
+    return static_cast<int>(value);
+  };
   DigitVectors v;
   DigitPartsFromLimbs(_mm_setr_epi32(lane(0), lane(1), lane(2), lane(3)), v.part[0], v.part[1]);
   DigitPartsFromLimbs(_mm_setr_epi32(lane(4), lane(5), lane(6), lane(7)), v.part[2], v.part[3]);
   return v;
 }
 
+// Writes a whole Decimal: first one 4-byte store of digit 63 and the sign, low and
+// high bytes after it, then the digits in four 16-byte stores. A record written this
+// way and read back by DigitVectorsFromDecimal or CopyDecimal takes every load
+// straight from the store that fully holds it; a plain struct copy's load of bytes
+// 63..66 would span several stores and wait for them to reach the cache.
+inline void StoreDecimal(Decimal& d, const __m128i (&part)[4], uint8_t sign, uint8_t low, uint8_t high) {
+  const uint32_t digit63 = static_cast<uint32_t>(_mm_extract_epi16(part[3], 7)) >> 8;
+  const uint32_t tail = digit63 | uint32_t{sign} << 8 | uint32_t{low} << 16 | uint32_t{high} << 24;
+  std::memcpy(d.digit + kDecimalDigits - 1, &tail, sizeof tail);
+  #pragma GCC unroll 4
+  for (int k = 0; k < 4; ++k) _mm_storeu_si128(reinterpret_cast<__m128i*>(d.digit + 16 * k), part[k]);
+}
+
+// Copies a Decimal in the shape StoreDecimal writes.
+inline void CopyDecimal(Decimal& to, const Decimal& from) {
+  __m128i part[4];
+  #pragma GCC unroll 4
+  for (int k = 0; k < 4; ++k) part[k] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from.digit + 16 * k));
+  StoreDecimal(to, part, from.sign, from.low, from.high);
+}
+
 // The Decimal of the digits: high is the highest nonzero index but at least 32, low
 // the lowest but at most 32, and a zero carries no sign.
 inline Decimal DecimalFromDigitVectors(const DigitVectors& v, uint8_t sign) {
-  Decimal d;
-  #pragma GCC unroll 4
-  for (int k = 0; k < 4; ++k) _mm_storeu_si128(reinterpret_cast<__m128i*>(d.digit + 16 * k), v.part[k]);
   const uint64_t bits = NonzeroDigitBits(v);
   const int highest = bits ? 63 - std::countl_zero(bits) : kDecimalUnits;
   const int lowest = bits ? std::countr_zero(bits) : kDecimalUnits;
-  d.high = static_cast<uint8_t>(std::max(highest, kDecimalUnits));
-  d.low = static_cast<uint8_t>(std::min(lowest, kDecimalUnits));
-  d.sign = sign != 0 && bits != 0 ? 1 : 0;
+  Decimal d;
+  StoreDecimal(d, v.part, sign != 0 && bits != 0 ? 1 : 0, static_cast<uint8_t>(std::min(lowest, kDecimalUnits)),
+               static_cast<uint8_t>(std::max(highest, kDecimalUnits)));
   return d;
 }
 

@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "runtime/values/decimal_convert.h"
+#if defined(__SSE2__)
+#include "runtime/values/decimal_digit_vectors.h"
+#endif
 #include "runtime/values/decimal_text.h"
 #include "runtime/values/stack_error.h"
 
@@ -13,6 +16,16 @@ namespace {
 DecimalStack theStack{};
 
 Decimal& Top() { return theStack.entry[theStack.count - 1]; }
+
+// Entries are written and read in one shape, so that an operation's result is read
+// back by the next without waiting for it to reach the cache.
+void Copy(Decimal& to, const Decimal& from) {
+#if defined(__SSE2__)
+  CopyDecimal(to, from);
+#else
+  to = from;
+#endif
+}
 
 void RequireEntries(int count) {
   if (theStack.count < count) RaiseStackError();
@@ -24,7 +37,7 @@ void Combine2(Combine combine) {
   RequireEntries(2);
   const Decimal& top = theStack.entry[theStack.count - 1];
   Decimal& second = theStack.entry[theStack.count - 2];
-  second = combine(second, top);
+  Copy(second, combine(second, top));
   --theStack.count;
 }
 
@@ -50,12 +63,14 @@ const Decimal& DecimalAtDepth(int depth) {
 
 void DecPush(const Decimal& d) {
   if (theStack.count >= kDecimalStackEntries) return;
-  theStack.entry[theStack.count++] = d;
+  Copy(theStack.entry[theStack.count++], d);
 }
 
 Decimal DecPop() {
   RequireEntries(1);
-  return theStack.entry[--theStack.count];
+  Decimal d;
+  Copy(d, theStack.entry[--theStack.count]);
+  return d;
 }
 
 void DecPushLong(int32_t value) { DecPush(DecimalFromLong(value)); }

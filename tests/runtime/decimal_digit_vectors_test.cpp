@@ -102,6 +102,19 @@ TEST(DecimalDigitVectorsTest, StoredFormMatchesTheWordFormForEveryShape) {
   }
 }
 
+TEST(DecimalDigitVectorsTest, CopyKeepsEveryByteOfAnyRecord) {
+  std::mt19937_64 random(67);
+  for (int round = 0; round < 10'000; ++round) {
+    Decimal from;
+    auto* bytes = reinterpret_cast<uint8_t*>(&from);
+    for (std::size_t i = 0; i < sizeof from; ++i) bytes[i] = static_cast<uint8_t>(random());  // stale digits, odd signs
+    Decimal to;
+    std::memset(&to, 0xA5, sizeof to);
+    CopyDecimal(to, from);
+    ASSERT_EQ(std::memcmp(&to, &from, sizeof to), 0) << "round " << round;
+  }
+}
+
 DigitVectors VectorsFromWords(const uint64_t (&word)[kDigitWords]) {
   Decimal d;
   std::memcpy(d.digit, word, sizeof word);
