@@ -9,6 +9,7 @@
 
 #include "bench/ratio_table.h"
 #include "runtime/values/decimal.h"
+#include "runtime/values/decimal_limbs.h"
 #include "runtime/values/decimal_stack.h"
 #include "runtime/values/decimal_text.h"
 
@@ -74,6 +75,33 @@ void BM_Stack(benchmark::State& state) {
 BENCHMARK_TEMPLATE(BM_Stack, DecAdd)->Name("BM_StackAdd");
 BENCHMARK_TEMPLATE(BM_Stack, DecMultiply)->Name("BM_StackMultiply");
 BENCHMARK_TEMPLATE(BM_Stack, DecDivide)->Name("BM_StackDivide");
+
+// What reading two 67-byte unpacked operands and writing one result costs before any
+// arithmetic: the forms add and subtract work in (digit vectors), and the forms
+// multiply and divide work in (base 10^8 limbs). Nothing is computed in between.
+#if defined(__SSE2__)
+void BM_RecordsOnlyForAdd(benchmark::State& state) {
+  Decimal a = Read(kA), b = Read(kB);
+  for (auto _ : state) {
+    DigitVectors x = DigitVectorsFromDecimal(a), y = DigitVectorsFromDecimal(b);
+    benchmark::DoNotOptimize(y);
+    benchmark::DoNotOptimize(DecimalFromDigitVectors(x, a.sign));
+  }
+}
+BENCHMARK(BM_RecordsOnlyForAdd);
+#endif
+
+void BM_RecordsOnlyForMultiply(benchmark::State& state) {
+  Decimal a = Read(kA), b = Read(kB);
+  for (auto _ : state) {
+    LimbFrame x = LimbFrameFromDecimal(a), y = LimbFrameFromDecimal(b);
+    benchmark::DoNotOptimize(y);
+    uint32_t limbs[kDecimalLimbs];
+    std::memcpy(limbs, x.limb, sizeof limbs);
+    benchmark::DoNotOptimize(DecimalFromLimbs(limbs, a.sign));
+  }
+}
+BENCHMARK(BM_RecordsOnlyForMultiply);
 
 #ifdef QOR_BENCH_GMP
 // The operands as integers counted in units of 10^-31, with the scratch a program
@@ -147,5 +175,8 @@ int main(int argc, char** argv) {
                                     {"multiply / GMP", "BM_DecimalMultiply", "BM_GmpMultiply", "(goal: <= 30 ns)"},
                                     {"stack multiply / GMP", "BM_StackMultiply", "BM_GmpMultiply", "(goal: <= 30 ns)"},
                                     {"stack divide / GMP", "BM_StackDivide", "BM_GmpDivide", "(goal: <= 150 ns)"},
+                                    {"add's records alone / GMP add", "BM_RecordsOnlyForAdd", "BM_GmpAdd", "(no arithmetic)"},
+                                    {"multiply's records alone / GMP", "BM_RecordsOnlyForMultiply", "BM_GmpMultiply",
+                                     "(no arithmetic)"},
                                     {"divide / GMP", "BM_DecimalDivide", "BM_GmpDivide", "(goal: <= 150 ns)"}});
 }
