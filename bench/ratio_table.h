@@ -7,9 +7,12 @@
 // pair given is the headline and comes last.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,9 +25,26 @@ struct RatioPair {
   std::string goal;    // e.g. "<= 1.00"
 };
 
+// The console options the library's own reporter takes from --benchmark_color: colour
+// unless the flag turns it off, or leaves it to "auto" (the default) and standard
+// output is not a terminal. Read before benchmark::Initialize, which removes the flag.
+inline benchmark::ConsoleReporter::OutputOptions ConsoleOptions(int argc, char** argv) {
+  constexpr std::string_view kFlag = "--benchmark_color=";
+  std::string_view value = "auto";
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    if (argument.starts_with(kFlag)) value = argument.substr(kFlag.size());
+  }
+  bool color = !(value == "false" || value == "no" || value == "off" || value == "0" || value == "f" || value == "n");
+  if (value == "auto") color = isatty(STDOUT_FILENO) != 0;
+  return color ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular;
+}
+
 // The usual table, keeping the best CPU time of every benchmark for a summary.
 class BestTimeReporter : public benchmark::ConsoleReporter {
  public:
+  void UseOptions(OutputOptions options) { output_options_ = options; }
+
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
@@ -66,7 +86,8 @@ class RatioTable : public BestTimeReporter {
 };
 
 // Runs the benchmarks registered so far with `reporter`.
-inline int RunWithReporter(int argc, char** argv, benchmark::BenchmarkReporter& reporter) {
+inline int RunWithReporter(int argc, char** argv, BestTimeReporter& reporter) {
+  reporter.UseOptions(ConsoleOptions(argc, argv));
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -195,10 +195,6 @@ class RatioReporter : public qor::bench::BestTimeReporter {
 int main(int argc, char** argv) {
   RegisterValueRoutines();
   RegisterBlockRoutines();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  return 0;
+  return qor::bench::RunWithReporter(argc, argv, reporter);
 }

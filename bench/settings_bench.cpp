@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/ratio_table.h"
 #include "framework/settings/settings_file.h"
 
 namespace {
@@ -53,6 +54,7 @@ BENCHMARK(GetFrom200Keys)->Unit(benchmark::kMicrosecond);
 // against its goal.
 class GoalReporter : public benchmark::ConsoleReporter {
  public:
+  using ConsoleReporter::ConsoleReporter;
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
@@ -70,9 +72,9 @@ class GoalReporter : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  GoalReporter reporter(qor::bench::ConsoleOptions(argc, argv));
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  GoalReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   return 0;
