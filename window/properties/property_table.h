@@ -4,7 +4,6 @@
 // kept. Lookup by number takes constant time however sparse the numbers are.
 #include <cstdint>
 #include <span>
-#include <string_view>
 
 namespace qor::win {
 
@@ -22,7 +21,6 @@ enum class PropertyScaling : uint8_t { kNone, kTenfold };
 
 struct PropertyInfo {
   int32_t number;
-  std::string_view name;  // for the trace log
   uint8_t scope;
   PropertyAccess access;
   PropertyValueKind kind;
