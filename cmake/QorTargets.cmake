@@ -23,10 +23,15 @@ function(qor_library name)
   endif()
 endfunction()
 
-# qor_test(NAME DIR DEPS...) — one GoogleTest executable from every .cpp in DIR.
+# qor_test(NAME DEPS... [DIRS SUBFOLDERS...]) — one GoogleTest executable from every .cpp in
+# the current folder and in the sub-folders listed.
 function(qor_test name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "" "" "DEPS;DIRS" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(dir IN LISTS ARG_DIRS)
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   if(NOT sources)
     return()
   endif()

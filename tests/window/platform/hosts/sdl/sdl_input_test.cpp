@@ -2,7 +2,7 @@
 // hand and the real window they name is a stand-in placed by the test.
 #include "window/platform/hosts/sdl/sdl_input.h"
 
-#include "tests/window/platform/recorder.h"
+#include "tests/window/platform/core/recorder.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/keys.h"
