@@ -180,14 +180,9 @@ Decimal DecimalDivide(const Decimal& dividend, const Decimal& divisor) {
   LimbsDivide(numerator, numeratorSize, twiceB, divisorSize, quotient);
 
   // q * 10, of which the lowest eight limbs are kept.
-  uint32_t result[kDecimalLimbs];
-  uint64_t spill = 0;
-  for (int l = 0; l < kDecimalLimbs; ++l) {
-    const uint64_t t = uint64_t{quotient[l]} * 10 + spill;
-    result[l] = static_cast<uint32_t>(t % kLimbBase);
-    spill = t / kLimbBase;
-  }
-  return DecimalFromLimbs(result, SignOf(dividend) ^ SignOf(divisor));
+  uint32_t low[kDecimalLimbs];
+  std::memcpy(low, quotient, sizeof low);
+  return DecimalFromLimbsTimesTen(low, SignOf(dividend) ^ SignOf(divisor));
 }
 
 }  // namespace qor::rt

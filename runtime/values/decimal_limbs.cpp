@@ -75,10 +75,32 @@ uint64_t EstimateQuotientLimb(const uint32_t* u, const uint32_t* v, int n, int j
 Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
   return DecimalFromDigitVectors(DigitVectorsFromLimbs(limb), sign);
 }
+
+// Ten times the magnitude is its digits one place up: every vector moves up a byte
+// and takes the top byte of the one below.
+Decimal DecimalFromLimbsTimesTen(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
+  const DigitVectors digits = DigitVectorsFromLimbs(limb);
+  DigitVectors shifted;
+  shifted.part[0] = _mm_slli_si128(digits.part[0], 1);
+  for (int k = 1; k < 4; ++k)
+    shifted.part[k] = _mm_or_si128(_mm_slli_si128(digits.part[k], 1), _mm_srli_si128(digits.part[k - 1], 15));
+  return DecimalFromDigitVectors(shifted, sign);
+}
 #else
 Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
   uint64_t words[kDigitWords];
   for (int l = 0; l < kDecimalLimbs; ++l) words[l] = DigitBytesFromLimb(limb[l]);
+  return DecimalFromDigitWords(words, 0, kDigitWords - 1, sign);
+}
+
+Decimal DecimalFromLimbsTimesTen(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign) {
+  uint64_t words[kDigitWords];
+  uint64_t below = 0;
+  for (int l = 0; l < kDecimalLimbs; ++l) {
+    const uint64_t bytes = DigitBytesFromLimb(limb[l]);
+    words[l] = bytes << 8 | below >> 56;
+    below = bytes;
+  }
   return DecimalFromDigitWords(words, 0, kDigitWords - 1, sign);
 }
 #endif

@@ -78,6 +78,8 @@ inline LimbFrame LimbFrameFromDecimal(const Decimal& d) {
 // The Decimal of a magnitude of eight limbs, with the range and sign derived from its
 // digits (zero carries no sign).
 Decimal DecimalFromLimbs(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign);
+// The same for ten times the magnitude; the digit carried above index 63 is dropped.
+Decimal DecimalFromLimbsTimesTen(const uint32_t (&limb)[kDecimalLimbs], uint8_t sign);
 
 // floor(u / v) for u of `uSize` limbs and v of `vSize` limbs whose top limb is not
 // zero; u is overwritten. The quotient gets uSize - vSize + 1 limbs (at least 1).

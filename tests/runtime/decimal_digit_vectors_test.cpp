@@ -84,6 +84,27 @@ TEST(DecimalDigitVectorsTest, LimbsAtEveryPowerOfTenGiveTheirDigits) {
   }
 }
 
+// Ten times eight limbs is the digits one place up, the top digit dropped: the same as
+// multiplying every limb by ten with carries and keeping eight limbs.
+TEST(DecimalDigitVectorsTest, TenTimesTheLimbsIsTheProductWithCarriesCutAtEightLimbs) {
+  std::mt19937_64 random(10);
+  for (int round = 0; round < 20'000; ++round) {
+    uint32_t limb[kDecimalLimbs];
+    for (uint32_t& l : limb) l = random() % 3 ? static_cast<uint32_t>(random() % kLimbBase) : kLimbBase - 1;
+    uint32_t product[kDecimalLimbs];
+    uint64_t carry = 0;
+    for (int l = 0; l < kDecimalLimbs; ++l) {
+      const uint64_t t = uint64_t{limb[l]} * 10 + carry;
+      product[l] = static_cast<uint32_t>(t % kLimbBase);
+      carry = t / kLimbBase;
+    }
+    const uint8_t sign = static_cast<uint8_t>(round % 2);
+    const Decimal expected = DecimalFromLimbs(product, sign);
+    const Decimal actual = DecimalFromLimbsTimesTen(limb, sign);
+    ASSERT_EQ(std::memcmp(&actual, &expected, sizeof actual), 0) << "round " << round;
+  }
+}
+
 TEST(DecimalDigitVectorsTest, StoredFormMatchesTheWordFormForEveryShape) {
   std::mt19937_64 random(2018);
   for (int round = 0; round < 50'000; ++round) {
