@@ -17,10 +17,10 @@
 #include "runtime/pictures/picture.h"
 #include "runtime/values/variable_reference.h"
 #include "tests/fuzz/fixed_year.h"
-#include "window/controls/accept_check.h"
-#include "window/controls/field_text.h"
-#include "window/controls/spin_step.h"
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/accept_check.h"
+#include "window/controls/field_values/field_text.h"
+#include "window/controls/field_values/spin_step.h"
+#include "window/controls/field_values/variable_text.h"
 
 namespace {
 

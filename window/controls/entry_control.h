@@ -25,7 +25,7 @@
 #include <string_view>
 
 #include "runtime/pictures/picture.h"
-#include "window/controls/accept_check.h"
+#include "window/controls/field_values/accept_check.h"
 #include "window/controls/control.h"
 #include "window/platform/core/types.h"
 

@@ -8,7 +8,7 @@
 
 #include "window/controls/control_events.h"
 #include "window/controls/qor_edit_class.h"
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/variable_text.h"
 #include "window/detail/object_reference.h"
 #include "window/events/event_codes.h"
 #include "window/platform/core/focus.h"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "window/controls/entry_control.h"
-#include "window/controls/spin_step.h"
+#include "window/controls/field_values/spin_step.h"
 
 namespace qor::win {
 

@@ -1,5 +1,5 @@
 // Spin box steps and clamping.
-#include "window/controls/spin_step.h"
+#include "window/controls/field_values/spin_step.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,7 @@
 // The text an entry field shows.
-#include "window/controls/field_text.h"
+#include "window/controls/field_values/field_text.h"
 
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/variable_text.h"
 #include "window/properties/property_numbers.h"
 
 namespace qor::win {

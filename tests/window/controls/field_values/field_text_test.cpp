@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "runtime/values/variable_reference.h"
-#include "window/controls/field_text.h"
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/field_text.h"
+#include "window/controls/field_values/variable_text.h"
 
 namespace qor::win {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "runtime/values/variable_reference.h"
-#include "window/controls/accept_check.h"
+#include "window/controls/field_values/accept_check.h"
 
 namespace qor::win {
 namespace {

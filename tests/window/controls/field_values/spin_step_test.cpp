@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "runtime/values/variable_reference.h"
-#include "window/controls/spin_step.h"
+#include "window/controls/field_values/spin_step.h"
 
 namespace qor::win {
 namespace {

@@ -1,5 +1,5 @@
 // Bound variables read as text and stored from text.
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/variable_text.h"
 
 #include <charconv>
 #include <algorithm>

@@ -1,10 +1,10 @@
 // Numbers read out of typed text by a picture's shape.
-#include "window/controls/typed_number.h"
+#include "window/controls/field_values/typed_number.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/variable_text.h"
 #include "runtime/values/variable_reference.h"
 
 namespace qor::win {

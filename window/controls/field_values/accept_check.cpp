@@ -1,12 +1,12 @@
 // Checking typed text against a picture, a variable's type and a spin box's limits.
-#include "window/controls/accept_check.h"
+#include "window/controls/field_values/accept_check.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "window/controls/spin_step.h"
-#include "window/controls/typed_number.h"
-#include "window/controls/variable_text.h"
+#include "window/controls/field_values/spin_step.h"
+#include "window/controls/field_values/typed_number.h"
+#include "window/controls/field_values/variable_text.h"
 
 namespace qor::win {
 namespace {
