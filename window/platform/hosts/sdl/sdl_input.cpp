@@ -62,9 +62,22 @@ bool SdlInput::Handle(const SDL_Event& event) {
     case SDL_TEXTINPUT:
       Text(event.text.text);
       return true;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_LEAVE) PointerLeft();
+      return false;  // the host still sees its window's events
     default:
       return false;
   }
+}
+
+// SDL reports no motion outside its windows, so the core would go on seeing the pointer
+// where it was last: a flat button would stay lit and a tip stay up. When the pointer
+// leaves with no mouse button held, the core sees it at a point no window covers. With
+// a button held SDL keeps reporting where the pointer goes, and the press ends where it
+// really is.
+void SdlInput::PointerLeft() {
+  if ((MouseKeyFlags() & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0) return;
+  HostMouseMove(kPointerOutside);
 }
 
 void SdlInput::KeyDown(const SDL_KeyboardEvent& key) {

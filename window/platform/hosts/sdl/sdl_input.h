@@ -24,6 +24,9 @@ struct ShownWindow {
 };
 using ShownWindowFinder = std::function<std::optional<ShownWindow>(uint32_t sdlWindowId)>;
 
+// Where the core sees a pointer that has left every real window.
+inline constexpr Point kPointerOutside{-32768, -32768};
+
 class SdlInput {
  public:
   explicit SdlInput(ShownWindowFinder finder) : finder_(std::move(finder)) {}
@@ -35,6 +38,7 @@ class SdlInput {
 
  private:
   std::optional<Point> ScreenPoint(uint32_t windowId, int x, int y);
+  void PointerLeft();
   void KeyDown(const SDL_KeyboardEvent& key);
   void Text(const char* utf8);
 

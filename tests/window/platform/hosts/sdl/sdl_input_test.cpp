@@ -6,6 +6,7 @@
 #include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/keys.h"
+#include "window/platform/core/window_geometry.h"
 
 namespace qor::ui::testing {
 namespace {
@@ -98,6 +99,29 @@ TEST_F(SdlInputTest, EventsOfUnknownWindowsAndButtonsAreDropped) {
   host.Pump();
   EXPECT_EQ(Take(), Seq{});
   EXPECT_FALSE(input.Handle(SDL_Event{SDL_WINDOWEVENT}));
+}
+
+SDL_Event Left() {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = kRealWindow;
+  e.window.event = SDL_WINDOWEVENT_LEAVE;
+  return e;
+}
+
+// Leaving the real window takes the pointer off every window, unless a button is held:
+// then the press goes on where SDL goes on reporting it. The host still sees the event.
+TEST_F(SdlInputTest, ThePointerLeavingTheWindowIsOverNoWindowUnlessAButtonIsHeld) {
+  input.Handle(Motion(10, 20));
+  input.Handle(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20));
+  EXPECT_FALSE(input.Handle(Left()));
+  EXPECT_EQ(GetCursorPos(), (Point{110, 70}));
+  input.Handle(Button(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 10, 20));
+  EXPECT_FALSE(input.Handle(Left()));
+  EXPECT_EQ(GetCursorPos(), kPointerOutside);
+  EXPECT_FALSE(WindowFromPoint(GetCursorPos()));
+  host.Pump();
+  EXPECT_EQ(Take(), (Seq{"main WM_MOUSEMOVE 0 10,20", "main WM_LBUTTONDOWN 1 10,20", "main WM_LBUTTONUP 0 10,20"}));
 }
 
 TEST_F(SdlInputTest, AKeyAndTheTextItTypesAreOneKeyDownWithItsCharacter) {
