@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "os/ascii_case.h"
+
 namespace qor::fw {
 namespace {
 
@@ -15,15 +17,6 @@ struct Line {
   std::string_view name;   // section or key, trimmed
   std::string_view value;  // key lines: trimmed, quotes still on
 };
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
-}
 
 void Classify(Line& line, std::string_view content) {
   std::string_view t = TrimBlanks(content);
@@ -69,7 +62,7 @@ struct Block {
 
 std::optional<Block> NextBlock(const std::vector<Line>& lines, std::string_view section, size_t from) {
   for (size_t i = from; i < lines.size(); ++i) {
-    if (lines[i].kind != LineKind::kSection || !SameName(lines[i].name, section)) continue;
+    if (lines[i].kind != LineKind::kSection || !os::SameIgnoringCase(lines[i].name, section)) continue;
     size_t last = i + 1;
     while (last < lines.size() && lines[last].kind != LineKind::kSection) ++last;
     return Block{i, last};
@@ -79,7 +72,7 @@ std::optional<Block> NextBlock(const std::vector<Line>& lines, std::string_view 
 
 std::optional<size_t> FindKeyLine(const std::vector<Line>& lines, const Block& block, std::string_view key) {
   for (size_t i = block.first + 1; i < block.last; ++i)
-    if (lines[i].kind == LineKind::kKey && SameName(lines[i].name, key)) return i;
+    if (lines[i].kind == LineKind::kKey && os::SameIgnoringCase(lines[i].name, key)) return i;
   return std::nullopt;
 }
 
@@ -174,7 +167,7 @@ std::string WithoutSetting(std::string_view text, std::string_view section, std:
   if (!block) return std::string(text);
   std::vector<bool> drop(lines.size(), false);
   for (size_t i = block->first + 1; i < block->last; ++i)
-    drop[i] = lines[i].kind == LineKind::kKey && SameName(lines[i].name, key);
+    drop[i] = lines[i].kind == LineKind::kKey && os::SameIgnoringCase(lines[i].name, key);
   return WithoutLines(text, lines, drop);
 }
 

@@ -1,6 +1,7 @@
 // The one table of property names.
 #include "window/properties/property_names.h"
 
+#include "os/ascii_case.h"
 #include "window/properties/property_numbers.h"
 
 namespace qor::win {
@@ -42,16 +43,6 @@ constexpr PropertyName kNames[] = {
     {"ALERTKEY", prop::kAlertKey},
 };
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameName(std::string_view upper, std::string_view given) {
-  if (upper.size() != given.size()) return false;
-  for (size_t i = 0; i < upper.size(); ++i) {
-    if (upper[i] != Upper(given[i])) return false;
-  }
-  return true;
-}
-
 std::string_view Trimmed(std::string_view text) {
   size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
@@ -63,7 +54,7 @@ std::string_view Trimmed(std::string_view text) {
 int32_t PropertyNumberOfName(std::string_view name) {
   std::string_view given = Trimmed(name);
   for (const PropertyName& entry : kNames) {
-    if (SameName(entry.name, given)) return entry.number;
+    if (os::SameIgnoringCase(entry.name, given)) return entry.number;
   }
   return 0;
 }

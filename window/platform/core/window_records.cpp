@@ -1,7 +1,6 @@
 #include "window/platform/core/detail/window_records.h"
 
-#include <cctype>
-
+#include "os/ascii_case.h"
 #include "window/platform/core/styles.h"
 
 namespace qor::ui::detail {
@@ -19,7 +18,7 @@ WindowRecord* FindWindow(Hwnd hwnd) {
 
 std::string FoldedClassName(std::string_view name) {
   std::string folded(name);
-  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  for (char& c : folded) c = os::AsciiLower(c);
   return folded;
 }
 

@@ -1,8 +1,8 @@
 // The dialog keys for any window whose loop hands its messages to IsDialogMessage: Tab
 // order, arrows within a group, Enter, Escape and the "&" mnemonics.
 #include <algorithm>
-#include <cctype>
 
+#include "os/ascii_case.h"
 #include "window/platform/core/focus.h"
 #include "window/platform/core/input.h"
 #include "window/platform/core/keys.h"
@@ -50,9 +50,7 @@ char MnemonicOf(const std::string& text) {
   return 0;
 }
 
-bool SameLetter(char a, char b) {
-  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-}
+bool SameLetter(char a, char b) { return os::AsciiLower(a) == os::AsciiLower(b); }
 
 Hwnd ControlMarkedWith(Hwnd parent, char typed) {
   for (Hwnd control : detail::ControlsInOrder(parent)) {

@@ -1,8 +1,6 @@
 #include "window/platform/system_controls/system_classes.h"
 
-#include <algorithm>
-#include <cctype>
-
+#include "os/ascii_case.h"
 #include "window/platform/core/window_class.h"
 #include "window/platform/system_controls/button_control.h"
 #include "window/platform/system_controls/edit_control.h"
@@ -29,18 +27,11 @@ const SystemClass kSystemClasses[] = {
     {kUpDownClass, UpDownClassDescription},
 };
 
-// Class names match without regard to case.
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 }  // namespace
 
 bool RegisterSystemClassNamed(std::string_view name) {
   for (const SystemClass& system : kSystemClasses) {
-    if (!SameName(system.name, name)) continue;
+    if (!os::SameIgnoringCase(system.name, name)) continue;
     return IsClassRegistered(name) || RegisterClass(system.describe()) || IsClassRegistered(name);
   }
   return false;

@@ -31,7 +31,8 @@ class SdlInput {
  public:
   explicit SdlInput(ShownWindowFinder finder) : finder_(std::move(finder)) {}
 
-  // Hands an input event to the core; false for events that are not input.
+  // Hands an input event to the core; false for events that are not input. The pointer
+  // leaving a window is also read here, and still answers false for the host.
   bool Handle(const SDL_Event& event);
   // Hands on a key-down still waiting for its text (call when the event queue is empty).
   void Flush();
